@@ -1,0 +1,619 @@
+// The chart tab: the chart of each meter family, its ranges, legend and
+// curves, the zoom rules and the hover read-out.
+
+#include <QtTest>
+
+#include "app/uartdatastore.h"
+#include "tests/support/recordfixture.h"
+#include "tests/support/workdir.h"
+#include "ui/mainwindow.h"
+#include "view/chartadditions.h"
+#include "view/mytracer.h"
+
+namespace {
+const double M = UartDataStore::MissingValue;
+}
+
+class TestCharts : public QObject
+{
+    Q_OBJECT
+
+private:
+    WorkDir *dir = nullptr;
+    MainWindow *window = nullptr;
+    QCustomPlot *plot = nullptr;
+
+    QStringList legend() const
+    {
+        QStringList names;
+        for (int i = 0; i < plot->legend->itemCount(); ++i) {
+            auto *item = qobject_cast<QCPPlottableLegendItem *>(plot->legend->item(i));
+            names << (item ? item->plottable()->name() : QStringLiteral("?"));
+        }
+        return names;
+    }
+    QCPRange yRange() const { return plot->yAxis->range(); }
+    QCPRange y2Range() const { return plot->yAxis2->range(); }
+    // Every drawn graph (no legend carriers) with its point count.
+    QList<int> drawnGraphSizes() const
+    {
+        QList<int> sizes;
+        for (int i = 0; i < plot->graphCount(); ++i)
+            if (plot->graph(i)->visible())
+                sizes << plot->graph(i)->data()->size();
+        return sizes;
+    }
+    void build() { window->PlotRecordChart(); }
+    QString readOutAt(double key)
+    {
+        plot->replot();
+        window->LastTracerX = -1.0;
+        QMouseEvent event(QEvent::MouseMove, QPointF(plot->xAxis->coordToPixel(key), 200.0),
+                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        window->showTracer(&event);
+        return window->Tracer->label->text();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        dir = new WorkDir;
+        QVERIFY(dir->isValid());
+        window = new MainWindow;
+        plot = window->CustomPlot;
+        plot->resize(1000, 600);
+    }
+
+    void cleanupTestCase()
+    {
+        delete window;
+        delete dir;
+    }
+
+    void init()
+    {
+        UartData.Show_ALM = true;
+        UartData.Show_TIP = true;
+        UartData.ShowDewPoint = true;
+        UartData.TitleTrim = true;
+        UartData.AltUnit = false;
+        UartData.DateTimeFormat = QStringLiteral("yyyy/MM/dd hh:mm:ss");
+        UartData.TempAlarm = {3.0, 40.0};
+        UartData.HumAlarm = {10.5, 64.5};
+        window->ZoomMode = false;
+    }
+
+    void decibelRangeTakesAlarmsMarginsAndClamps_data()
+    {
+        QTest::addColumn<double>("max");
+        QTest::addColumn<double>("min");
+        QTest::addColumn<double>("low");
+        QTest::addColumn<double>("high");
+        QTest::addColumn<bool>("alarmLines");
+        QTest::addColumn<double>("lower");
+        QTest::addColumn<double>("upper");
+        QTest::newRow("clamped both ends") << 128.0 << 33.0 << 40.0 << 90.0 << true << 30.0 << 130.0;
+        QTest::newRow("alarms inside") << 100.0 << 45.0 << 40.0 << 80.0 << true << 35.0 << 105.0;
+        QTest::newRow("low limit below data") << 100.0 << 45.0 << 38.0 << 80.0 << true << 33.0 << 105.0;
+        QTest::newRow("limit counts without lines") << 100.0 << 45.0 << 38.0 << 80.0 << false << 33.0
+                                                    << 105.0;
+    }
+
+    void decibelRangeTakesAlarmsMarginsAndClamps()
+    {
+        QFETCH(double, max);
+        QFETCH(double, min);
+        QFETCH(double, low);
+        QFETCH(double, high);
+        QFETCH(bool, alarmLines);
+        StartRecord(UartData, 6201, 3);
+        UartData.DecibelValue[0] = min;
+        UartData.DecibelValue[1] = max;
+        UartData.DecibelValue[2] = min;
+        UartData.DecibelAlarm = {low, high};
+        UartData.Show_ALM = alarmLines;
+        FinishRecord(UartData);
+        window->UpdateDataTable();
+        build();
+        QTEST(yRange().lower, "lower");
+        QTEST(yRange().upper, "upper");
+        QCOMPARE(plot->graphCount(), alarmLines ? 3 : 1);
+        QCOMPARE(legend().join('|'),
+                 QString(alarmLines ? "Decibel|High ALM Line|Low ALM Line" : "Decibel"));
+        if (alarmLines) {
+            QCOMPARE(plot->graph(1)->data()->at(0)->value, high);
+            QCOMPARE(plot->graph(2)->data()->at(2)->value, low);
+            QCOMPARE(plot->graph(1)->pen().dashPattern(), (QVector<qreal>{15, 6, 5, 6}));
+            QCOMPARE(plot->graph(2)->pen().dashPattern(), (QVector<qreal>{15, 6}));
+        }
+        // The time axis spans the record; its label names the span.
+        QCOMPARE(plot->xAxis->range().lower, double(FixtureStart().toTime_t()));
+        QCOMPARE(plot->xAxis->range().upper, double(FixtureStart().toTime_t() + 120));
+        QCOMPARE(plot->xAxis->label(),
+                 QStringLiteral("From: 2026/03/01 08:00:00 To: 2026/03/01 08:02:00"));
+        QCOMPARE(plot->yAxis->label(), QStringLiteral("Decibel(dB)"));
+    }
+
+    void singleChannelRanges_data()
+    {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<double>("max");
+        QTest::addColumn<double>("min");
+        QTest::addColumn<double>("low");
+        QTest::addColumn<double>("high");
+        QTest::addColumn<double>("lower");
+        QTest::addColumn<double>("upper");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("light never below zero") << 5301 << 5000.0 << 20.0 << 100.0 << 1000.0 << 0.0
+                                                << 5050.0 << "Light(Lux)";
+        QTest::newRow("current") << 3709 << 12.0 << 4.0 << 0.0 << 20.0 << -0.2 << 20.2
+                                 << "Current(mA)";
+        QTest::newRow("voltage") << 3710 << 12.0 << 4.0 << 0.0 << 20.0 << -0.2 << 20.2
+                                 << "Voltage(mV)";
+    }
+
+    void singleChannelRanges()
+    {
+        QFETCH(int, model);
+        QFETCH(double, max);
+        QFETCH(double, min);
+        QFETCH(double, low);
+        QFETCH(double, high);
+        StartRecord(UartData, model, 2);
+        double *values = model == 5301 ? UartData.LightRaw
+                         : model == 3709 ? UartData.Current : UartData.Voltage;
+        values[0] = max;
+        values[1] = min;
+        UartData.LightAlarm = UartData.CurrentAlarm = UartData.VoltageAlarm = {low, high};
+        FinishRecord(UartData);
+        window->UpdateDataTable();
+        build();
+        QFETCH(double, lower);
+        QFETCH(double, upper);
+        QVERIFY2(qAbs(yRange().lower - lower) < 1e-9, qPrintable(QString::number(yRange().lower)));
+        QVERIFY2(qAbs(yRange().upper - upper) < 1e-9, qPrintable(QString::number(yRange().upper)));
+        QTEST(plot->yAxis->label(), "label");
+        QCOMPARE(plot->graphCount(), 3);
+    }
+
+    void lightKeysShowHalfSeconds()
+    {
+        StartRecord(UartData, 5301, 5, 0);
+        const QDateTime t = FixtureStart();
+        const QDateTime stamps[] = {t, t, t.addSecs(1), t.addSecs(1), t.addSecs(3)};
+        std::copy(stamps, stamps + 5, UartData.SampleTime);
+        FinishRecord(UartData);
+        window->UpdateDataTable();
+        build();
+        const double t0 = t.toTime_t();
+        QCPGraphDataContainer &data = *plot->graph(0)->data();
+        QCOMPARE(data.at(0)->key, t0);
+        QCOMPARE(data.at(1)->key, t0 + 0.5);
+        QCOMPARE(data.at(2)->key, t0 + 1.0);
+        QCOMPARE(data.at(3)->key, t0 + 1.5);
+        QCOMPARE(data.at(4)->key, t0 + 3.0);   // even index: whole second
+        QCOMPARE(UartData.SampleTimeT[1], quint32(t0));
+        auto ticker = plot->xAxis->ticker().dynamicCast<QCPAxisTickerDateTime>();
+        QCOMPARE(ticker->dateTimeFormat(), QStringLiteral("hh:mm:ss.zzz\nyyyy/MM/dd"));
+    }
+
+    void temperatureBreaksAtMissingSamples()
+    {
+        StartRecord(UartData, 3707, 5);
+        const double values[] = {10.0, M, M, 30.0, 20.0};
+        std::copy(values, values + 5, UartData.TempRaw);
+        FinishRecord(UartData);
+        window->UpdateDataTable();
+        build();
+        QCOMPARE(yRange().lower, -2.0);
+        QCOMPARE(yRange().upper, 45.0);
+        QCOMPARE(legend(), (QStringList{"Temperature", "High T ALM Line", "Low T ALM Line"}));
+        QCOMPARE(plot->graphCount(), 5);
+        QVERIFY(!plot->graph(0)->visible());
+        // Missing samples of the legend carrier sit in the middle of the range.
+        QCOMPARE(plot->graph(0)->data()->at(1)->value, 21.5);
+        QCOMPARE(drawnGraphSizes(), (QList<int>{1, 2, 5, 5}));
+        QCOMPARE(plot->graph(3)->data()->at(0)->value, 40.0);
+        QCOMPARE(plot->graph(4)->data()->at(0)->value, 3.0);
+        QCOMPARE(plot->yAxis->label(), QStringLiteral("Temperature(℃)"));
+        QVERIFY(plot->yAxis2->visible());
+        QVERIFY(!plot->yAxis2->tickLabels());
+    }
+
+    void temperatureWithoutAnyValueKeepsItsLegend()
+    {
+        StartRecord(UartData, 3701, 3);
+        std::fill(UartData.TempRaw, UartData.TempRaw + 3, M);
+        UartData.AltUnit = true;
+        FinishRecord(UartData);
+        window->UpdateDataTable();
+        build();
+        QCOMPARE(legend().first(), QStringLiteral("Temperature"));
+        QCOMPARE(drawnGraphSizes(), (QList<int>{3, 3}));  // the alarm lines only
+        QCOMPARE(plot->yAxis->label(), QStringLiteral("Temperature(℉)"));
+    }
+
+    void temperatureHumidityRanges_data()
+    {
+        QTest::addColumn<double>("humidityMax");
+        QTest::addColumn<double>("humidityMin");
+        QTest::addColumn<double>("y2Lower");
+        QTest::addColumn<double>("y2Upper");
+        QTest::newRow("clamped at 0 and 100") << 95.0 << 5.0 << 0.0 << 100.0;
+        QTest::newRow("limit below the data") << 60.0 << 12.0 << 0.5 << 74.5;
+    }
+
+    void temperatureHumidityRanges()
+    {
+        QFETCH(double, humidityMax);
+        QFETCH(double, humidityMin);
+        StartRecord(UartData, 3702, 2);
+        FinishRecord(UartData);
+        UartData.ShownExtremes.Temperature = {30.0, 8.0};
+        UartData.ShownExtremes.DewPoint = {20.0, 2.0};
+        UartData.ShownExtremes.Humidity = {humidityMax, humidityMin};
+        build();
+        QCOMPARE(yRange().upper, 45.0);
+        QCOMPARE(yRange().lower, -3.0);
+        QTEST(y2Range().lower, "y2Lower");
+        QTEST(y2Range().upper, "y2Upper");
+        QCOMPARE(plot->yAxis2->label(), QStringLiteral("Humidity(%)"));
+        QVERIFY(plot->yAxis2->tickLabels());
+    }
+
+    void multiChannelLegends_data()
+    {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<bool>("dewPoint");
+        QTest::addColumn<QString>("legend");
+        QTest::newRow("3702") << 3702 << true
+                              << "Temperature|Humidity|Dew Point|High T ALM Line|Low T ALM Line|"
+                                 "High H ALM Line|Low H ALM Line";
+        QTest::newRow("3702 without dew point")
+            << 3702 << false
+            << "Temperature|Humidity|High T ALM Line|Low T ALM Line|High H ALM Line|Low H ALM Line";
+        QTest::newRow("4421 draws the family-37 chart")
+            << 4421 << true
+            << "Temperature|Humidity|Dew Point|High T ALM Line|Low T ALM Line|High H ALM Line|"
+               "Low H ALM Line";
+        QTest::newRow("4401") << 4401 << true
+                              << "Temperature|Humidity|Dew Point|Wet Bulb|High T ALM Line|"
+                                 "Low T ALM Line|High H ALM Line|Low H ALM Line";
+        QTest::newRow("4401 without dew point")
+            << 4401 << false
+            << "Temperature|Humidity|Wet Bulb|High T ALM Line|Low T ALM Line|High H ALM Line|"
+               "Low H ALM Line";
+        QTest::newRow("4423") << 4423 << true
+                              << "Temperature|Humidity|Dew Point|Wet Bulb|Thermocouple|"
+                                 "High T ALM Line|Low T ALM Line|High H ALM Line|Low H ALM Line";
+        QTest::newRow("4425 four probes") << 4425 << true
+                                          << "T1|T2|T3|T4|High T ALM Line|Low T ALM Line";
+    }
+
+    void multiChannelLegends()
+    {
+        QFETCH(int, model);
+        QFETCH(bool, dewPoint);
+        StartRecord(UartData, model, 4);
+        for (int i = 0; i < 4; ++i) {
+            UartData.TempRaw[i] = 20.0;
+            UartData.Humidity[i] = 50.0;
+            UartData.ThermocoupleRaw[i] = M;   // thermocouple without any reading
+            for (int k = 0; k < UartDataStore::ProbeCount; ++k)
+                UartData.ProbeRaw[k][i] = 20.0 + k;
+        }
+        UartData.ShowDewPoint = dewPoint;
+        FinishRecord(UartData);
+        window->UpdateDataTable();
+        build();
+        QTEST(legend().join('|'), "legend");
+        for (int i = 0; i < plot->graphCount(); ++i)
+            if (plot->graph(i)->name() == QLatin1String("Humidity"))
+                QCOMPARE(plot->graph(i)->valueAxis(), plot->yAxis2);
+    }
+
+    void runChannelsBreakAtMissingSamples()
+    {
+        StartRecord(UartData, 4423, 5);
+        const double thermocouple[] = {100.0, M, M, 120.0, 130.0};
+        for (int i = 0; i < 5; ++i) {
+            UartData.TempRaw[i] = 20.0;
+            UartData.Humidity[i] = 50.0;
+            UartData.ThermocoupleRaw[i] = thermocouple[i];
+        }
+        FinishRecord(UartData);
+        window->UpdateDataTable();
+        build();
+        // temperature, humidity, dew point, wet bulb, carrier, four alarm lines, two runs
+        QCOMPARE(plot->graphCount(), 11);
+        QVERIFY(!plot->graph(4)->visible());
+        QCOMPARE(plot->graph(9)->data()->size(), 1);
+        QCOMPARE(plot->graph(10)->data()->size(), 2);
+        QCOMPARE(plot->graph(10)->pen().color(), UartData.ChannelColor[4]);
+        QCOMPARE(plot->legend->itemCount(), 9);
+    }
+
+    void probeRunsKeepTheirColour_data()
+    {
+        QTest::addColumn<bool>("alarmLines");
+        QTest::addColumn<int>("firstRun");
+        QTest::newRow("without alarm lines") << false << 4;
+        QTest::newRow("with alarm lines") << true << 6;
+    }
+
+    void probeRunsKeepTheirColour()
+    {
+        QFETCH(bool, alarmLines);
+        QFETCH(int, firstRun);
+        StartRecord(UartData, 4405, 4);
+        const double t2[] = {21.0, M, 23.0, 24.0};
+        for (int i = 0; i < 4; ++i) {
+            UartData.ProbeRaw[0][i] = 20.0;
+            UartData.ProbeRaw[1][i] = t2[i];
+            UartData.ProbeRaw[2][i] = 25.0 + i;
+            UartData.ProbeRaw[3][i] = M;  // T4 never present
+        }
+        UartData.Show_ALM = alarmLines;
+        FinishRecord(UartData);
+        window->UpdateDataTable();
+        build();
+        QCOMPARE(plot->graphCount(), firstRun + 4);  // T1 one run, T2 two, T3 one, T4 none
+        const int expectedColours[] = {0, 1, 1, 2};
+        const int expectedSizes[] = {4, 1, 2, 4};
+        for (int r = 0; r < 4; ++r) {
+            QCPGraph *run = plot->graph(firstRun + r);
+            QCOMPARE(run->pen().color(), UartData.ChannelColor[expectedColours[r]]);
+            QCOMPARE(run->data()->size(), expectedSizes[r]);
+        }
+        QCOMPARE(legend().mid(0, 4), (QStringList{"T1", "T2", "T3", "T4"}));
+        QVERIFY(!plot->yAxis2->tickLabels());
+    }
+
+    void unknownModelLeavesTheChart()
+    {
+        StartRecord(UartData, 6201, 3);
+        FinishRecord(UartData);
+        window->UpdateDataTable();
+        build();
+        const QString title = window->ChartTitle->text();
+        StartRecord(UartData, 9901, 3);
+        FinishRecord(UartData);
+        build();
+        QCOMPARE(plot->graphCount(), 3);
+        QCOMPARE(legend().first(), QStringLiteral("Decibel"));
+        QCOMPARE(window->ChartTitle->text(), title);
+    }
+
+    void titleIsTrimmed_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<bool>("trim");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("meter and ID kept") << "Logger(A1)20260301080000.rec" << true << "Logger(A1)";
+        QTest::newRow("exactly 18 characters") << "20260301080000.rec" << true << "";
+        QTest::newRow("shorter than the cut") << "ShortTitle" << true << "ShortTitle";
+        QTest::newRow("32 dropped") << "Logger(A1)20260301080000.rec-and-more-text" << false
+                                    << "Logger(A1)";
+    }
+
+    void titleIsTrimmed()
+    {
+        QFETCH(QString, title);
+        QFETCH(bool, trim);
+        StartRecord(UartData, 6201, 3);
+        FinishRecord(UartData);
+        UartData.RECTitle = title;
+        UartData.TitleTrim = trim;
+        build();
+        QTEST(window->ChartTitle->text(), "shown");
+    }
+
+    void repeatedBuildsGiveTheSameChart()
+    {
+        StartRecord(UartData, 3702, 10);
+        FinishRecord(UartData);
+        window->UpdateDataTable();
+        build();
+        const int graphs = plot->graphCount();
+        const int elements = plot->plotLayout()->elementCount();
+        build();
+        QCOMPARE(plot->graphCount(), graphs);
+        QCOMPARE(plot->plotLayout()->elementCount(), elements);
+        QCOMPARE(plot->plotLayout()->element(0, 0), window->ChartTitle);
+    }
+
+    void noRecordMeansNoChart()
+    {
+        StartRecord(UartData, 6201, 3);
+        FinishRecord(UartData);
+        UartData.RECFilePath.clear();
+        build();
+        QCOMPARE(plot->graphCount(), 0);
+        StartRecord(UartData, 6201, 0);
+        FinishRecord(UartData);
+        build();
+        QCOMPARE(plot->graphCount(), 0);
+        QCOMPARE(window->ChartTitle->text(), QStringLiteral("Meter(ID)"));
+    }
+
+    void valueAxisLimitsWhileZooming_data()
+    {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<double>("askLower");
+        QTest::addColumn<double>("askUpper");
+        QTest::addColumn<double>("lower");
+        QTest::addColumn<double>("upper");
+        QTest::newRow("decibel clamps out") << 6201 << 10.0 << 150.0 << 30.0 << 130.0;
+        QTest::newRow("decibel free inside") << 6201 << 50.0 << 60.0 << 50.0 << 60.0;
+        QTest::newRow("light never negative") << 5301 << -50.0 << 9000.0 << 0.0 << 9000.0;
+        QTest::newRow("3707 free") << 3707 << -100.0 << 100.0 << -100.0 << 100.0;
+        QTest::newRow("4401 free") << 4401 << -100.0 << 100.0 << -100.0 << 100.0;
+    }
+
+    void valueAxisLimitsWhileZooming()
+    {
+        QFETCH(int, model);
+        QFETCH(double, askLower);
+        QFETCH(double, askUpper);
+        StartRecord(UartData, model, 3);
+        FinishRecord(UartData);
+        window->UpdateDataTable();
+        build();
+        plot->yAxis->setRange(askLower, askUpper);
+        QTEST(yRange().lower, "lower");
+        QTEST(yRange().upper, "upper");
+    }
+
+    void temperatureHumidityLoggersDoNotZoomVertically()
+    {
+        StartRecord(UartData, 3702, 3);
+        FinishRecord(UartData);
+        window->UpdateDataTable();
+        build();
+        const QCPRange y = yRange();
+        const QCPRange y2 = y2Range();
+        plot->yAxis->setRange(y.lower - 10, y.upper + 10);
+        plot->yAxis2->setRange(1, 2);
+        QCOMPARE(yRange().lower, y.lower);
+        QCOMPARE(yRange().upper, y.upper);
+        QCOMPARE(y2Range().lower, y2.lower);
+        QCOMPARE(y2Range().upper, y2.upper);
+    }
+
+    void timeAxisSnapsBack()
+    {
+        StartRecord(UartData, 6201, 11);
+        FinishRecord(UartData);
+        window->UpdateDataTable();
+        build();
+        const double first = FixtureStart().toTime_t();
+        const double last = first + 600;
+        plot->xAxis->setRange(last + 100, last + 500);
+        QCOMPARE(plot->xAxis->range().lower, first);
+        QCOMPARE(plot->xAxis->range().upper, last);
+        plot->xAxis->setRange(first - 500, first - 100);
+        QVERIFY(plot->xAxis->range().lower <= first);
+        QCOMPARE(plot->xAxis->range().upper, last);
+        plot->xAxis->setRange(first + 60, first + 120);
+        QCOMPARE(plot->xAxis->label(),
+                 QStringLiteral("From: 2026/03/01 08:01:00 To: 2026/03/01 08:02:00"));
+    }
+
+    void zoomModeTurnsInteractionsOnAndOff()
+    {
+        StartRecord(UartData, 6201, 3);
+        FinishRecord(UartData);
+        window->UpdateDataTable();
+        build();
+        QCOMPARE(int(plot->interactions()), 0);
+        window->MagnifySlot();
+        QVERIFY(window->ZoomMode);
+        QCOMPARE(int(plot->interactions()), 0x13);
+        window->RestoreSlot();
+        QVERIFY(!window->ZoomMode);
+        QCOMPARE(int(plot->interactions()), 0);
+        // A second Revert does not rebuild: a graph added by hand survives.
+        plot->addGraph();
+        window->RestoreSlot();
+        QCOMPARE(plot->graphCount(), 4);
+    }
+
+    void twoAxisChartsZoomAllAxes()
+    {
+        StartRecord(UartData, 4401, 3);
+        FinishRecord(UartData);
+        window->UpdateDataTable();
+        build();
+        const QList<QCPAxis *> vertical = plot->axisRect()->rangeZoomAxes(Qt::Vertical);
+        QVERIFY(vertical.contains(plot->yAxis) && vertical.contains(plot->yAxis2));
+        const QList<QCPAxis *> horizontal = plot->axisRect()->rangeZoomAxes(Qt::Horizontal);
+        QVERIFY(horizontal.contains(plot->xAxis) && horizontal.contains(plot->xAxis2));
+    }
+
+    void readOutText_data()
+    {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<int>("sample");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("decibel") << 6201 << 1 << "Decibel:55.0(dB)\nTime:2026/03/01 08:01:00";
+        QTest::newRow("light") << 5301 << 2 << "Light:300.0(Lux)\nTime:2026/03/01 08:02:00";
+        QTest::newRow("current") << 3709 << 1 << "Current:12.250(mA)\nTime:2026/03/01 08:01:00";
+        QTest::newRow("voltage") << 3710 << 1 << "Voltage:12.250(mV)\nTime:2026/03/01 08:01:00";
+        QTest::newRow("3707 temperature only") << 3707 << 1
+                                               << "Temperature:21.0(℃)\nTime:2026/03/01 08:01:00";
+        QTest::newRow("3707 missing") << 3707 << 2 << "Temperature:---\nTime:2026/03/01 08:02:00";
+        QTest::newRow("3702") << 3702 << 0
+                              << "Temperature:20.0(℃)\nHumidity:50.0(%)\nDew Temp:9.3(℃)\n"
+                                 "Time:2026/03/01 08:00:00";
+        QTest::newRow("4423") << 4423 << 2
+                              << "Temperature:---\nHumidity:50.0(%)\nDew Temp:---\nWet Bulb:---\n"
+                                 "TCTemp:---\nTime:2026/03/01 08:02:00";
+        QTest::newRow("4425") << 4425 << 2
+                              << "T1:20.0(℃)\nT2:21.0(℃)\nT3:----\nT4:23.0(℃)\n"
+                                 "Time:2026/03/01 08:02:00";
+        QTest::newRow("unknown") << 9901 << 1 << "";
+    }
+
+    void readOutText()
+    {
+        QFETCH(int, model);
+        QFETCH(int, sample);
+        StartRecord(UartData, model, 4);
+        for (int i = 0; i < 4; ++i) {
+            UartData.DecibelValue[i] = 50.0 + 5 * i;
+            UartData.LightRaw[i] = 100.0 * (i + 1);
+            UartData.Current[i] = UartData.Voltage[i] = 11.0 + 1.25 * i;
+            UartData.TempRaw[i] = i == 2 ? M : 20.0 + i;
+            UartData.Humidity[i] = 50.0;
+            UartData.ThermocoupleRaw[i] = i == 2 ? M : 100.0;
+            for (int k = 0; k < UartDataStore::ProbeCount; ++k)
+                UartData.ProbeRaw[k][i] = k == 2 ? M : 20.0 + k;
+        }
+        FinishRecord(UartData);
+        window->UpdateDataTable();
+        build();
+        window->Tracer->setText(QString());
+        QTEST(readOutAt(FixtureStart().toTime_t() + 60.0 * sample), "text");
+    }
+
+    void readOutSnapsToTheRecordEnds()
+    {
+        StartRecord(UartData, 6201, 5);
+        for (int i = 0; i < 5; ++i)
+            UartData.DecibelValue[i] = 40.0 + i;
+        UartData.SampleTime[4] = UartData.SampleTime[3];  // two samples share the last stamp
+        FinishRecord(UartData);
+        window->UpdateDataTable();
+        build();
+        const double first = FixtureStart().toTime_t();
+        plot->xAxis->setRange(first - 300, first + 500);
+        QVERIFY(readOutAt(first - 200).startsWith(QStringLiteral("Decibel:40.0")));
+        QVERIFY(readOutAt(first + 400).startsWith(QStringLiteral("Decibel:43.0")));
+        // Half an interval before a sample snaps forward to it.
+        QVERIFY(readOutAt(first + 100).startsWith(QStringLiteral("Decibel:42.0")));
+    }
+
+    void readOutComesBackTwoTicksAfterABuild()
+    {
+        StartRecord(UartData, 6201, 3);
+        FinishRecord(UartData);
+        window->UpdateDataTable();
+        build();
+        QCOMPARE(window->TracerShowDelay, 2);
+        QVERIFY(!window->Tracer->tracer->visible());
+        window->Timer1SSlot();
+        QVERIFY(!window->Tracer->tracer->visible());
+        window->Timer1SSlot();
+        QVERIFY(window->Tracer->tracer->visible());
+        UartData.Show_TIP = false;
+        build();
+        window->Timer1SSlot();
+        window->Timer1SSlot();
+        QVERIFY(!window->Tracer->tracer->visible());
+        window->Tracer->setText(QString());
+        QCOMPARE(readOutAt(FixtureStart().toTime_t()), QString());  // no read-out while off
+    }
+};
+
+QTEST_MAIN(TestCharts)
+#include "test_charts.moc"

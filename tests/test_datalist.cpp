@@ -1,0 +1,433 @@
+// The data list tab: headers, rows, record statistics and the time-span query.
+
+#include <QDateTimeEdit>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+#include <QtTest>
+
+#include "app/uartdatastore.h"
+#include "tests/support/recordfixture.h"
+#include "tests/support/workdir.h"
+#include "ui/dialogseam.h"
+#include "ui/mainwindow.h"
+#include "ui/qmessagedialog.h"
+#include "ui_mainwindow.h"
+
+class TestDataList : public QObject
+{
+    Q_OBJECT
+
+private:
+    WorkDir *dir = nullptr;
+    MainWindow *window = nullptr;
+    QStringList messages;
+
+    QTableWidget *table() const { return window->ui->tableWidgetDataList; }
+    QString cell(int row, int column) const { return table()->item(row, column)->text(); }
+    void query(const QDateTime &from, const QDateTime &to)
+    {
+        window->ui->dateTimeEditFrom->setDateTime(from);
+        window->ui->dateTimeEditTo->setDateTime(to);
+        window->PushButtonQuerySlot();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        dir = new WorkDir;
+        QVERIFY(dir->isValid());
+        window = new MainWindow;
+        DialogSeam::SetExecHandler([this](QDialog &dialog) {
+            messages << dialog.findChild<QLabel *>(QStringLiteral("label"))->text();
+            return 1;
+        });
+    }
+
+    void cleanupTestCase()
+    {
+        DialogSeam::SetExecHandler(nullptr);
+        delete window;
+        delete dir;
+    }
+
+    void init()
+    {
+        messages.clear();
+        UartData.AltUnit = false;
+        UartData.ShowDewPoint = true;
+        UartData.DateTimeFormat = QStringLiteral("yyyy/MM/dd hh:mm:ss");
+    }
+
+    void headersFollowTheModel_data()
+    {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<bool>("altUnit");
+        QTest::addColumn<QString>("headers");
+        QTest::newRow("decibel") << 6201 << false << "No.|Time|Decibel(dB)";
+        QTest::newRow("3701 temperature only") << 3701 << false << "No.|Time|Temperature(℃)";
+        QTest::newRow("3707 temperature only") << 3707 << true << "No.|Time|Temperature(℉)";
+        QTest::newRow("3721 temperature only") << 3721 << false << "No.|Time|Temperature(℃)";
+        QTest::newRow("3702 five columns")
+            << 3702 << false << "No.|Time|Temperature(℃)|Humidity(%RH)|Dew Point(℃)";
+        QTest::newRow("3702 Fahrenheit")
+            << 3702 << true << "No.|Time|Temperature(℉)|Humidity(%RH)|Dew Point(℉)";
+        QTest::newRow("372x line") << 3725 << false
+                                   << "No.|Time|Temperature(℃)|Humidity(%RH)|Dew Point(℃)";
+        QTest::newRow("current") << 3709 << false << "No.|Time|Current(mA)";
+        QTest::newRow("voltage") << 3710 << false << "No.|Time|Voltage(mV)";
+        QTest::newRow("light lux") << 5301 << false << "No.|Time|Light(Lux)";
+        QTest::newRow("light fc") << 5301 << true << "No.|Time|Light(FC)";
+        QTest::newRow("four probes") << 4425 << false
+                                     << "No.|Time|T1(℃)|T2(℃)|T3(℃)|T4(℃)";
+        QTest::newRow("thermo-hygro") << 4401 << false
+                                      << "No.|Time|Temperature(℃)|Humidity(%RH)|Dew Point(℃)|Wet Bulb(℃)";
+        QTest::newRow("thermo-hygro with thermocouple")
+            << 4426 << true
+            << "No.|Time|Temperature(℉)|Humidity(%RH)|Dew Point(℉)|Wet Bulb(℉)|Thermocouple(℉)";
+    }
+
+    void headersFollowTheModel()
+    {
+        QFETCH(int, model);
+        QFETCH(bool, altUnit);
+        QFETCH(QString, headers);
+        // A connected meter's model index must not decide the record's columns.
+        UartData.ModelIndex = 0;
+        StartRecord(UartData, model, 3);
+        UartData.AltUnit = altUnit;
+        FinishRecord(UartData);
+        window->UpdateDataTable();
+        QCOMPARE(window->TableHeaders.join('|'), headers);
+        QCOMPARE(table()->columnCount(), window->TableHeaders.size());
+        QCOMPARE(table()->rowCount(), 3);
+        QCOMPARE(table()->horizontalHeaderItem(2)->text(), window->TableHeaders.at(2));
+    }
+
+    void unknownModelGetsNoRows()
+    {
+        StartRecord(UartData, 9901, 4);
+        FinishRecord(UartData);
+        window->UpdateDataTable();
+        QCOMPARE(table()->rowCount(), 0);
+    }
+
+    void hiddenUntilARecordIsShown()
+    {
+        StartRecord(UartData, 6201, 4);
+        FinishRecord(UartData);
+        UartData.RecordShown = false;
+        window->UpdateDataTable();
+        QVERIFY(table()->isHidden());
+        UartData.RecordShown = true;
+        window->UpdateDataTable();
+        QVERIFY(!table()->isHidden());
+    }
+
+    void cellsShowNumberTimeAndOneDecimal()
+    {
+        StartRecord(UartData, 3702, 3);
+        UartData.TempRaw[1] = UartDataStore::MissingValue;
+        UartData.TempRaw[2] = 21.26;
+        UartData.Humidity[2] = 55.04;
+        FinishRecord(UartData);
+        window->UpdateDataTable();
+        QCOMPARE(cell(2, 0), QStringLiteral("3"));
+        QCOMPARE(cell(2, 1), QStringLiteral("2026/03/01 08:02:00"));
+        QCOMPARE(cell(2, 2), QStringLiteral("21.3"));
+        QCOMPARE(cell(2, 3), QStringLiteral("55.0"));
+        // A missing temperature is listed as its number.
+        QCOMPARE(cell(1, 2), QStringLiteral("-500.0"));
+        QCOMPARE(table()->item(2, 2)->textAlignment(), int(Qt::AlignCenter));
+        QCOMPARE(table()->editTriggers(), QAbstractItemView::NoEditTriggers);
+        QVERIFY(table()->verticalHeader()->isHidden());
+        QCOMPARE(window->ui->dateTimeEditFrom->dateTime(), FixtureStart());
+        QCOMPARE(window->ui->dateTimeEditTo->dateTime(), FixtureStart().addSecs(120));
+    }
+
+    void firstOccurrenceOfAnExtremeWins()
+    {
+        StartRecord(UartData, 6201, 6);
+        const double values[] = {50.0, 80.0, 40.0, 80.0, 40.0, 60.0};
+        std::copy(values, values + 6, UartData.DecibelValue);
+        FinishRecord(UartData);
+        window->UpdateDataTable();
+        QCOMPARE(UartData.ShownExtremes.Decibel.Max, 80.0);
+        QCOMPARE(UartData.ShownExtremes.Decibel.Min, 40.0);
+        QCOMPARE(UartData.ExtremeIndex.Decibel.Max, 1);
+        QCOMPARE(UartData.ExtremeIndex.Decibel.Min, 2);
+        QCOMPARE(UartData.Averages.Decibel, 350.0 / 6);
+        QCOMPARE(UartData.ExtremesCopy.Decibel.Max, 80.0);
+        QCOMPARE(UartData.ExtremesCopy.Decibel.Min, 40.0);
+    }
+
+    void missingTemperaturesAreLeftOut_data()
+    {
+        QTest::addColumn<QVector<double>>("temperatures");
+        QTest::addColumn<double>("max");
+        QTest::addColumn<double>("min");
+        QTest::addColumn<int>("maxIndex");
+        QTest::addColumn<int>("minIndex");
+        QTest::addColumn<double>("average");
+        const double m = UartDataStore::MissingValue;
+        QTest::newRow("gap in the middle") << QVector<double>{20, m, 18, 25, m} << 25.0 << 18.0 << 3
+                                           << 2 << 21.0;
+        QTest::newRow("record starts with a gap") << QVector<double>{m, 22, 19, m} << 22.0 << 19.0
+                                                  << 1 << 2 << 20.5;
+        QTest::newRow("all missing") << QVector<double>{m, m} << m << m << 0 << 0 << 0.0;
+    }
+
+    void missingTemperaturesAreLeftOut()
+    {
+        QFETCH(QVector<double>, temperatures);
+        StartRecord(UartData, 3702, temperatures.size());
+        for (int i = 0; i < temperatures.size(); ++i) {
+            UartData.TempRaw[i] = temperatures[i];
+            UartData.Humidity[i] = 50.0;
+        }
+        FinishRecord(UartData);
+        window->UpdateDataTable();
+        QTEST(UartData.ShownExtremes.Temperature.Max, "max");
+        QTEST(UartData.ShownExtremes.Temperature.Min, "min");
+        QTEST(UartData.ExtremeIndex.Temperature.Max, "maxIndex");
+        QTEST(UartData.ExtremeIndex.Temperature.Min, "minIndex");
+        QTEST(UartData.Averages.Temperature, "average");
+        QTEST(UartData.ExtremesCopy.Temperature.Min, "min");
+        // The dew point has no value where the temperature has none.
+        if (temperatures.count(UartDataStore::MissingValue) < temperatures.size())
+            QVERIFY(UartData.ShownExtremes.DewPoint.Min > -100.0);
+    }
+
+    void thermocoupleStatistics_data()
+    {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<QVector<double>>("thermocouple");
+        QTest::addColumn<double>("max");
+        QTest::addColumn<double>("min");
+        QTest::addColumn<double>("average");
+        const double m = UartDataStore::MissingValue;
+        QTest::newRow("no thermocouple") << 3702 << QVector<double>{0, 0, 0} << m << 1000.0 << 0.0;
+        QTest::newRow("readings") << 4423 << QVector<double>{0, 120, 80, 0, 200} << 200.0 << 80.0
+                                  << 400.0 / 3;
+        QTest::newRow("missing readings") << 4428 << QVector<double>{m, 150, m, 90} << 150.0 << 90.0
+                                          << 120.0;
+        QTest::newRow("only missing") << 4426 << QVector<double>{m, m} << m << 1000.0 << 0.0;
+    }
+
+    void thermocoupleStatistics()
+    {
+        QFETCH(int, model);
+        QFETCH(QVector<double>, thermocouple);
+        StartRecord(UartData, model, thermocouple.size());
+        for (int i = 0; i < thermocouple.size(); ++i) {
+            UartData.TempRaw[i] = 20.0;
+            UartData.Humidity[i] = 50.0;
+            UartData.ThermocoupleRaw[i] = thermocouple[i];
+        }
+        FinishRecord(UartData);
+        window->UpdateDataTable();
+        QTEST(UartData.ShownExtremes.Thermocouple.Max, "max");
+        QTEST(UartData.ShownExtremes.Thermocouple.Min, "min");
+        QTEST(UartData.ExtremesCopy.Thermocouple.Max, "max");
+        QTEST(UartData.ExtremesCopy.Thermocouple.Min, "min");
+        QTEST(UartData.Averages.Thermocouple, "average");
+    }
+
+    void statisticsCoverChannelsTheTableDoesNotShow_data()
+    {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<int>("columns");
+        QTest::newRow("temperature only") << 3701 << 3;
+        QTest::newRow("temperature and humidity") << 3702 << 5;
+    }
+
+    void statisticsCoverChannelsTheTableDoesNotShow()
+    {
+        QFETCH(int, model);
+        StartRecord(UartData, model, 80);
+        for (int i = 0; i < 80; ++i) {
+            UartData.TempRaw[i] = 20.0 + (i % 7);
+            UartData.Humidity[i] = 60.0;
+        }
+        UartData.TempRaw[57] = 2.0;   // coldest and driest: lowest dew point and wet bulb
+        UartData.Humidity[57] = 20.0;
+        FinishRecord(UartData);
+        window->UpdateDataTable();
+        QTEST(table()->columnCount(), "columns");
+        QCOMPARE(UartData.ExtremeIndex.Temperature.Min, 57);
+        QCOMPARE(UartData.ExtremeIndex.Humidity.Min, 57);
+        if (model == 3702) {
+            QCOMPARE(UartData.ExtremeIndex.WetBulb.Min, 57);
+            QCOMPARE(UartData.ExtremeIndex.DewPoint.Min, 57);
+            QCOMPARE(UartData.ExtremesCopy.WetBulb.Min, UartData.WetBulbValue[57]);
+        }
+    }
+
+    void integerChannelAverageIsTruncated_data()
+    {
+        QTest::addColumn<QVector<int>>("values");
+        QTest::addColumn<int>("average");
+        QTest::newRow("positive") << QVector<int>{1, 2, 2} << 1;
+        QTest::newRow("negative") << QVector<int>{-1, -2, -2} << -1;
+        QTest::newRow("large sums") << QVector<int>{2000000000, 2000000000} << 2000000000;
+    }
+
+    void integerChannelAverageIsTruncated()
+    {
+        QFETCH(QVector<int>, values);
+        StartRecord(UartData, 3708, values.size());
+        std::copy(values.begin(), values.end(), UartData.IntChannel);
+        FinishRecord(UartData);
+        window->UpdateDataTable();
+        QTEST(UartData.Averages.IntChannel, "average");
+        QCOMPARE(UartData.ExtremesCopy.IntChannel.Max, *std::max_element(values.begin(), values.end()));
+    }
+
+    void channelRecordsGetTheirOwnStatistics()
+    {
+        StartRecord(UartData, 3709, 4);
+        const double current[] = {4.0, 12.5, 12.5, 3.5};
+        std::copy(current, current + 4, UartData.Current);
+        FinishRecord(UartData);
+        window->UpdateDataTable();
+        QCOMPARE(cell(1, 2), QStringLiteral("12.5"));
+        QCOMPARE(UartData.ExtremeIndex.Current.Max, 1);
+        QCOMPARE(UartData.ExtremeIndex.Current.Min, 3);
+        QCOMPARE(UartData.Averages.Current, 8.125);
+
+        StartRecord(UartData, 5301, 3);
+        const double lux[] = {100.0, 300.0, 200.0};
+        std::copy(lux, lux + 3, UartData.LightRaw);
+        FinishRecord(UartData);
+        window->UpdateDataTable();
+        QCOMPARE(UartData.ShownExtremes.Light.Max, 300.0);
+        QCOMPARE(UartData.ExtremeIndex.Light.Min, 0);
+        QCOMPARE(UartData.Averages.Light, 200.0);
+    }
+
+    void probesSkipMissingSamples()
+    {
+        const double m = UartDataStore::MissingValue;
+        StartRecord(UartData, 4405, 4);
+        const double t1[] = {20.0, m, 26.0, 22.0};
+        const double t3[] = {m, 5.0, m, 7.0};
+        for (int i = 0; i < 4; ++i) {
+            UartData.ProbeRaw[0][i] = t1[i];
+            UartData.ProbeRaw[1][i] = m;
+            UartData.ProbeRaw[2][i] = t3[i];
+            UartData.ProbeRaw[3][i] = 30.0;
+        }
+        FinishRecord(UartData);
+        window->UpdateDataTable();
+        QCOMPARE(UartData.ProbeEnabled[0], true);
+        QCOMPARE(UartData.ProbeEnabled[1], false);
+        QCOMPARE(UartData.ProbeExtremes[0].Max, 26.0);
+        QCOMPARE(UartData.ProbeExtremes[0].Min, 20.0);
+        QCOMPARE(UartData.ProbeExtremeIndex[0].Max, 2);
+        QCOMPARE(UartData.ProbeAverages[0], 68.0 / 3);
+        QCOMPARE(UartData.ProbeAverages[1], 0.0);
+        QCOMPARE(UartData.ProbeExtremes[2].Min, 5.0);
+        QCOMPARE(UartData.ProbeExtremeIndex[2].Min, 1);
+        // The temperature pair spans the present probes.
+        QCOMPARE(UartData.ShownExtremes.Temperature.Max, 30.0);
+        QCOMPARE(UartData.ShownExtremes.Temperature.Min, 5.0);
+    }
+
+    void emptyRecordNeitherDividesNorQueries()
+    {
+        StartRecord(UartData, 3702, 0);
+        FinishRecord(UartData);
+        window->UpdateDataTable();
+        QCOMPARE(table()->rowCount(), 0);
+        QCOMPARE(UartData.Averages.Temperature, 0.0);
+        QCOMPARE(UartData.Averages.IntChannel, 0);
+        QCOMPARE(UartData.ShownExtremes.Thermocouple.Max, UartDataStore::MissingValue);
+        QCOMPARE(UartData.ShownExtremes.Thermocouple.Min, 1000.0);
+        window->PushButtonQuerySlot();
+        QVERIFY(messages.isEmpty());
+        QCOMPARE(UartData.ShowStart, 0);
+        QCOMPARE(UartData.ShowEnd, 0);
+    }
+
+    void query_data()
+    {
+        // 200 samples one minute apart from 08:00; sample 100 is at 09:40.
+        QTest::addColumn<int>("fromSeconds");
+        QTest::addColumn<int>("toSeconds");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("end");
+        QTest::newRow("whole minutes") << 600 << 1200 << 10 << 21;
+        QTest::newRow("clamped to the record") << -3600 << 300 << 0 << 6;
+        QTest::newRow("to beyond the end") << 11880 << 99999 << 198 << 200;
+        QTest::newRow("span between two samples") << 6010 << 6050 << 101 << 161;
+        QTest::newRow("between samples near the end") << 11830 << 11850 << 198 << 200;
+        QTest::newRow("to exactly a sample") << 0 << 60 << 0 << 2;
+        QTest::newRow("one instant") << 120 << 120 << 2 << 3;
+    }
+
+    void query()
+    {
+        QFETCH(int, fromSeconds);
+        QFETCH(int, toSeconds);
+        StartRecord(UartData, 6201, 200);
+        FinishRecord(UartData);
+        window->UpdateDataTable();
+        query(FixtureStart().addSecs(fromSeconds), FixtureStart().addSecs(toSeconds));
+        QVERIFY2(messages.isEmpty(), qPrintable(messages.join(';')));
+        QTEST(UartData.ShowStart, "start");
+        QTEST(UartData.ShowEnd, "end");
+        QCOMPARE(table()->rowCount(), UartData.ShowEnd - UartData.ShowStart);
+        // Rows carry the sample's number in the whole record.
+        QCOMPARE(cell(0, 0), QString::number(UartData.ShowStart + 1));
+        // Statistics stay those of the whole record.
+        QCOMPARE(UartData.ExtremeIndex.Decibel.Max, 0);
+    }
+
+    void queryIncludesOnlyTheFirstOfEqualStamps()
+    {
+        StartRecord(UartData, 6201, 5);
+        UartData.SampleTime[3] = UartData.SampleTime[2];  // samples 2 and 3 share a stamp
+        FinishRecord(UartData);
+        query(FixtureStart(), UartData.SampleTime[2]);
+        QCOMPARE(UartData.ShowStart, 0);
+        QCOMPARE(UartData.ShowEnd, 3);
+    }
+
+    void invalidSpansAreRefused_data()
+    {
+        QTest::addColumn<int>("fromSeconds");
+        QTest::addColumn<int>("toSeconds");
+        QTest::newRow("from after the last sample") << 100000 << 200000;
+        QTest::newRow("to before the first sample") << -7200 << -60;
+        QTest::newRow("from after to") << 600 << 300;
+    }
+
+    void invalidSpansAreRefused()
+    {
+        QFETCH(int, fromSeconds);
+        QFETCH(int, toSeconds);
+        StartRecord(UartData, 6201, 100);
+        FinishRecord(UartData);
+        UartData.ShowStart = 5;
+        UartData.ShowEnd = 50;
+        window->UpdateDataTable();
+        query(FixtureStart().addSecs(fromSeconds), FixtureStart().addSecs(toSeconds));
+        QCOMPARE(messages, QStringList{QStringLiteral("Please input the correct time.")});
+        QCOMPARE(UartData.ShowStart, 5);
+        QCOMPARE(UartData.ShowEnd, 50);
+        QCOMPARE(table()->rowCount(), 45);
+    }
+
+    void dateFormatReachesTheEditors()
+    {
+        UartData.DateTimeFormat = QStringLiteral("MM/dd/yyyy hh:mm:ss");
+        window->ApplyDateFormat();
+        QCOMPARE(window->ui->dateTimeEditFrom->displayFormat(), UartData.DateTimeFormat);
+        QCOMPARE(window->ui->dateTimeEditTo->displayFormat(), UartData.DateTimeFormat);
+        QCOMPARE(window->ui->dateTimeEditTimeSound->displayFormat(), UartData.DateTimeFormat);
+        QCOMPARE(window->ui->dateTimeEditStartTimeSound->displayFormat(), UartData.DateTimeFormat);
+    }
+};
+
+QTEST_MAIN(TestDataList)
+#include "test_datalist.moc"

@@ -1,0 +1,172 @@
+#include "ui/mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QTimer>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "app/knownloggers.h"
+#include "app/recordfile.h"
+#include "app/uartdatastore.h"
+#include "ui/dialogseam.h"
+#include "ui/qmessagedialog.h"
+#include "ui/titlebar.h"
+#include "view/mytracer.h"
+
+static void InitResources()
+{
+    Q_INIT_RESOURCE(meterlog);
+}
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent)
+    , ui(new Ui_MainWindow)
+{
+    InitResources();
+    ui->setupUi(this);
+    InstallTitleBar();
+    setWindowState(Qt::WindowMaximized);
+    KnownLoggerTable::Read(UartDataStore::KnownLoggerFilePath(), &UartData.KnownLoggers);
+    UartData.ScanLanguages();
+    CreateWorkers();
+    ConnectSignals();
+    InitUiState();
+    CreateDataFolders();
+}
+
+MainWindow::~MainWindow()
+{
+    // The read-out's items belong to the chart, which goes with the form.
+    Tracer.reset();
+    delete ui;
+}
+
+void MainWindow::InstallTitleBar()
+{
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);
+    QFile style(QStringLiteral(":/style/meterlog.qss"));
+    if (style.open(QIODevice::ReadOnly))
+        setStyleSheet(QString::fromUtf8(style.readAll()));
+
+    // The window already has a layout, so the bar is placed here: above the
+    // menu bar, both as the window's menu widget.
+    MainTitleBar = new TitleBar(this);
+    MainTitleBar->SetTitleIcon(QStringLiteral("Icon/logo.png"));
+    MainTitleBar->SetTitleText(tr("MeterLog"), QFont(QStringLiteral("Arial"), 14));
+    QWidget *top = new QWidget(this);
+    QVBoxLayout *topLayout = new QVBoxLayout(top);
+    topLayout->setSpacing(0);
+    topLayout->setContentsMargins(0, 0, 0, 0);
+    QMenuBar *menu = menuBar();
+    topLayout->addWidget(MainTitleBar);
+    topLayout->addWidget(menu);
+    setMenuWidget(top);
+    connect(MainTitleBar, &TitleBar::send_close, this, &QWidget::close);
+}
+
+void MainWindow::CreateWorkers()
+{
+    CustomPlot = ui->widgetGraph;
+    ChartTitle = new QCPTextElement(CustomPlot);
+    Tracer = QSharedPointer<myTracer>(new myTracer(CustomPlot, 2, nullptr));
+
+    Timer1S = new QTimer(this);
+    Timer1S->setInterval(1000);
+    Timer500MS = new QTimer(this);
+    Timer500MS->setInterval(500);
+}
+
+void MainWindow::ConnectSignals()
+{
+    connect(ui->action_Open, &QAction::triggered, this, &MainWindow::Openfile);
+    connect(ui->action_Exit, &QAction::triggered, this, &QWidget::close);
+    connect(ui->action_Help, &QAction::triggered, this, &MainWindow::OpenHelp);
+    connect(ui->action_Zoom, &QAction::triggered, this, &MainWindow::MagnifySlot);
+    connect(ui->action_Restore, &QAction::triggered, this, &MainWindow::RestoreSlot);
+    connect(ui->pushButtonQuery, &QPushButton::clicked, this, &MainWindow::PushButtonQuerySlot);
+    connect(Timer1S, &QTimer::timeout, this, &MainWindow::Timer1SSlot);
+    Timer1S->start();
+}
+
+void MainWindow::InitUiState()
+{
+    UartData.ShowDewPoint = true;
+    ui->stackedWidget->setCurrentWidget(ui->pageMain);
+    ui->tabWidget->setCurrentWidget(ui->tabGraph);
+    ui->labelConnectState->setText(tr("OFFLINE"));
+    const QString picture = UartData.MeterType == 1 ? QStringLiteral("Icon/sound_meter.png")
+                                                    : UartData.IconMain;
+    ui->pushButtonLink->setIcon(QIcon(picture));
+
+    // The export, print and meter dialogs are started from here once they
+    // exist; until then their entries stay disabled.
+    for (QAction *action : {ui->action_Save_as, ui->action_Export_to_PDF,
+                            ui->action_Export_to_Excel, ui->action_Print,
+                            ui->action_Meter_Status, ui->action_System_settings})
+        action->setEnabled(false);
+
+    ZoomMode = false;
+    ui->toolBar->hide();
+    ui->tableWidgetDataList->setVisible(UartData.RecordShown);
+    ApplyDateFormat();
+}
+
+void MainWindow::CreateDataFolders()
+{
+    QDir work(UartDataStore::WorkingDirectory());
+    for (const char *folder : {"Data", "Help", "Temp", "Data/CAL Data", "Data/Data Reports",
+                               "Data/Recorded Data"})
+        work.mkpath(QString::fromLatin1(folder));
+}
+
+void MainWindow::ShowMessage(QString title, QString text)
+{
+    QMessageDialog dialog(nullptr);
+    const QFont font(QStringLiteral("Arial"), 20);
+    dialog.SetTitleText(title, font);
+    dialog.SetOKText(tr("OK"), font);
+    dialog.HideCloseButton(true);
+    dialog.SetMessageText(text, font);
+    DialogSeam::Exec(dialog);
+}
+
+void MainWindow::Openfile()
+{
+    UartData.Busy = true;
+    const QString path = DialogSeam::GetOpenFileName(this, tr("Open record file"), UartData.Path,
+                                                     tr("Record files (*.rec)"));
+    UartData.Busy = false;
+    if (!path.isEmpty())
+        LoadRecordFile(path);
+}
+
+bool MainWindow::LoadRecordFile(const QString &path)
+{
+    QString error;
+    if (!ReadRecordFile(path, UartData, &error)) {
+        ShowMessage(tr("Error"), error);
+        return false;
+    }
+    UpdateDataTable();
+    PlotRecordChart();
+    ui->stackedWidget->setCurrentWidget(ui->pageGraph);
+    ui->toolBar->show();
+    return true;
+}
+
+void MainWindow::OpenHelp()
+{
+    const QString file = UartDataStore::WorkingDirectory() + QStringLiteral("/Help/")
+                         + UartData.HelpFile;
+    if (!QFile::exists(file)) {
+        ShowMessage(tr("Help"), tr("The help file %1 was not found.").arg(QDir::toNativeSeparators(file)));
+        return;
+    }
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(file)))
+        ShowMessage(tr("Help"), tr("No program could open the help file %1.")
+                                    .arg(QDir::toNativeSeparators(file)));
+}

@@ -1,0 +1,85 @@
+#include "view/datalist.h"
+
+#include <QCoreApplication>
+
+#include "app/uartdatastore.h"
+#include "device/modelindex.h"
+
+namespace {
+
+QString Tr(const char *text)
+{
+    return QCoreApplication::translate("MainWindow", text);
+}
+
+bool IsFourProbe(int model)
+{
+    return model == 4405 || model == 4425;
+}
+
+bool HasThermocoupleColumn(int model)
+{
+    return model == 4423 || model == 4426 || model == 4428;
+}
+
+} // namespace
+
+ListKind ListKindFor(int model)
+{
+    const int family = UartDataStore::Family(model);
+    if (family == 62)
+        return ListKind::Decibel;
+    if (family == 37 && model != 3709 && model != 3710)
+        return ListKind::Logger;
+    if (IsFourProbe(model) || model == 3709 || model == 3710 || family == 44 || family == 53)
+        return ListKind::Channel;
+    return ListKind::None;
+}
+
+QVector<ListColumn> DecibelListColumns(const UartDataStore &s)
+{
+    return {{Tr(QT_TRANSLATE_NOOP("MainWindow", "Decibel(dB)")), s.DecibelValue}};
+}
+
+QVector<ListColumn> LoggerListColumns(const UartDataStore &s)
+{
+    const QString unit = s.TemperatureUnitLabel();
+    QVector<ListColumn> columns{
+        {Tr(QT_TRANSLATE_NOOP("MainWindow", "Temperature")) + unit, s.TempValue}};
+    // The model index comes from the record's own model code: a record opened
+    // from a file has no connected meter to take it from.
+    if (IsTemperatureOnlyIndex(ModelIndexFor(s.RECModel, s.ModelIndex)))
+        return columns;
+    columns.append({Tr(QT_TRANSLATE_NOOP("MainWindow", "Humidity(%RH)")), s.Humidity});
+    columns.append({Tr(QT_TRANSLATE_NOOP("MainWindow", "Dew Point")) + unit, s.DewPointValue});
+    return columns;
+}
+
+QVector<ListColumn> ChannelListColumns(const UartDataStore &s)
+{
+    const int model = s.RECModel;
+    const QString unit = s.TemperatureUnitLabel();
+    if (IsFourProbe(model)) {
+        QVector<ListColumn> columns;
+        for (int k = 0; k < UartDataStore::ProbeCount; ++k)
+            columns.append({QStringLiteral("T%1").arg(k + 1) + unit, s.ProbeValue[k]});
+        return columns;
+    }
+    if (model == 3709)
+        return {{Tr(QT_TRANSLATE_NOOP("MainWindow", "Current(mA)")), s.Current}};
+    if (model == 3710)
+        return {{Tr(QT_TRANSLATE_NOOP("MainWindow", "Voltage(mV)")), s.Voltage}};
+    if (UartDataStore::Family(model) == 53)
+        return {{Tr(QT_TRANSLATE_NOOP("MainWindow", "Light")) + s.LightUnitLabel(), s.LightValue}};
+
+    QVector<ListColumn> columns{
+        {Tr(QT_TRANSLATE_NOOP("MainWindow", "Temperature")) + unit, s.TempValue},
+        {Tr(QT_TRANSLATE_NOOP("MainWindow", "Humidity(%RH)")), s.Humidity}};
+    if (s.ShowDewPoint)
+        columns.append({Tr(QT_TRANSLATE_NOOP("MainWindow", "Dew Point")) + unit, s.DewPointValue});
+    columns.append({Tr(QT_TRANSLATE_NOOP("MainWindow", "Wet Bulb")) + unit, s.WetBulbValue});
+    if (HasThermocoupleColumn(model))
+        columns.append(
+            {Tr(QT_TRANSLATE_NOOP("MainWindow", "Thermocouple")) + unit, s.ThermocoupleValue});
+    return columns;
+}

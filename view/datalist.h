@@ -1,0 +1,32 @@
+#ifndef DATALIST_H
+#define DATALIST_H
+
+// Which columns the data list shows for a record. Every variant lists "No."
+// and "Time" first, then one column per value array, each value written with
+// one decimal.
+
+#include <QString>
+#include <QVector>
+
+class UartDataStore;
+
+struct ListColumn {
+    QString Header;
+    const double *Values;
+};
+
+enum class ListKind {
+    None,     // a model code without a list
+    Decibel,  // the decibel meter
+    Logger,   // the temperature and humidity loggers of family 37
+    Channel,  // light, current, voltage, four-probe and family-44 loggers
+};
+
+ListKind ListKindFor(int model);
+
+// The value columns of the record held in the store (headers translated).
+QVector<ListColumn> DecibelListColumns(const UartDataStore &store);
+QVector<ListColumn> LoggerListColumns(const UartDataStore &store);
+QVector<ListColumn> ChannelListColumns(const UartDataStore &store);
+
+#endif // DATALIST_H

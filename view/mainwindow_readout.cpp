@@ -1,0 +1,107 @@
+// The chart's hover read-out: the values of the sample under the mouse.
+
+#include "ui/mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "app/uartdatastore.h"
+#include "view/mytracer.h"
+
+namespace {
+
+QString Fixed(double value, int decimals = 1)
+{
+    return QString::number(value, 'f', decimals);
+}
+
+QString SampleTimeText(int i)
+{
+    return UartData.SampleTime[i].toString(UartData.DateTimeFormat);
+}
+
+// A temperature-type value with its unit, or `missing` when the recorded
+// value says there is none.
+QString TemperatureText(double shown, double raw, const QString &missing)
+{
+    if (raw == UartDataStore::MissingValue)
+        return missing;
+    return Fixed(shown) + UartData.TemperatureUnitLabel();
+}
+
+bool IsTemperatureOnly(int model)
+{
+    return model == 3701 || model == 3721 || model == 3707;
+}
+
+bool HasThermocouple(int model)
+{
+    return model == 4423 || model == 4426 || model == 4428;
+}
+
+} // namespace
+
+void MainWindow::showTracer(QMouseEvent *event)
+{
+    const double x = CustomPlot->xAxis->pixelToCoord(event->pos().x());
+    if (x == LastTracerX || !UartData.Show_TIP || UartData.Lognum < 2)
+        return;
+    LastTracerX = x;
+
+    const QCPRange visible = CustomPlot->xAxis->range();
+    const bool flip = x > (visible.lower + visible.upper) * 0.5;
+    const double first = UartData.SampleTimeT[0];
+    const double last = UartData.SampleTimeT[UartData.Lognum - 1];
+    const double xc = qBound(first, qBound(visible.lower, x, visible.upper), last);
+    const int i = SnapSampleIndex(UartData.SampleTimeT, UartData.Lognum, xc);
+    const double y = GraphValueAt(CustomPlot->graphCount() > 0 ? CustomPlot->graph(0) : nullptr, xc);
+    const double ymid = CustomPlot->yAxis->range().center();
+
+    const int model = UartData.RECModel;
+    const int family = UartDataStore::Family(model);
+    QStringList lines;
+    double tracerY = y;
+    bool wide = false;
+    QString timeLine = tr("Time:") + SampleTimeText(i);
+    if (family == 62) {
+        lines << tr("Decibel:") + Fixed(UartData.DecibelValue[i]) + QStringLiteral("(dB)");
+    } else if (family == 53) {
+        wide = true;
+        lines << tr("Light:") + Fixed(UartData.LightValue[i]) + UartData.LightUnitLabel();
+        if (UartData.HalfSecondStamps)
+            timeLine += i % 2 == 1 ? QStringLiteral(".500") : QStringLiteral(".000");
+    } else if (model == 4405 || model == 4425) {
+        tracerY = ymid;
+        for (int k = 0; k < UartDataStore::ProbeCount; ++k)
+            lines << QStringLiteral("T%1:").arg(k + 1)
+                         + TemperatureText(UartData.ProbeValue[k][i], UartData.ProbeRaw[k][i],
+                                           QStringLiteral("----"));
+    } else if (model == 3709) {
+        lines << tr("Current:") + Fixed(UartData.Current[i], 3) + QStringLiteral("(mA)");
+    } else if (model == 3710) {
+        lines << tr("Voltage:") + Fixed(UartData.Voltage[i], 3) + QStringLiteral("(mV)");
+    } else if (family == 37 || family == 44) {
+        const double raw = UartData.TempRaw[i];
+        const QString none = QStringLiteral("---");
+        lines << tr("Temperature:") + TemperatureText(UartData.TempValue[i], raw, none);
+        if (family == 44 || !IsTemperatureOnly(model)) {
+            tracerY = ymid;
+            lines << tr("Humidity:") + Fixed(UartData.Humidity[i]) + QStringLiteral("(%)");
+            if (UartData.ShowDewPoint)
+                lines << tr("Dew Temp:") + TemperatureText(UartData.DewPointValue[i], raw, none);
+        }
+        if (family == 44) {
+            lines << tr("Wet Bulb:") + TemperatureText(UartData.WetBulbValue[i], raw, none);
+            if (HasThermocouple(model))
+                lines << tr("TCTemp:")
+                             + TemperatureText(UartData.ThermocoupleValue[i],
+                                               UartData.ThermocoupleRaw[i], none);
+        }
+    } else {
+        Tracer->setText(QString());
+        CustomPlot->replot(QCustomPlot::rpRefreshHint);
+        return;
+    }
+    lines << timeLine;
+    Tracer->updatePosition(xc, tracerY, flip, wide);
+    Tracer->setText(lines.join(QLatin1Char('\n')));
+    CustomPlot->replot(QCustomPlot::rpRefreshHint);
+}

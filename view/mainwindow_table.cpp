@@ -1,0 +1,174 @@
+// The data list tab: one row per sample of the shown range, the record
+// statistics, and the time-span query.
+
+#include "ui/mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include <QHeaderView>
+
+#include "app/uartdatastore.h"
+#include "view/datalist.h"
+#include "view/recordstatistics.h"
+
+void MainWindow::UpdateDataTable()
+{
+    QTableWidget *table = ui->tableWidgetDataList;
+    if (!UartData.RecordShown) {
+        table->hide();
+        return;
+    }
+    table->show();
+    table->clear();
+    table->setRowCount(0);
+    if (UartData.ShowEnd > UartData.ShowStart) {
+        ui->dateTimeEditFrom->setDateTime(UartData.SampleTime[UartData.ShowStart]);
+        ui->dateTimeEditTo->setDateTime(UartData.SampleTime[UartData.ShowEnd - 1]);
+    }
+    switch (ListKindFor(UartData.RECModel)) {
+    case ListKind::Decibel: InitDecibelTable(); break;
+    case ListKind::Logger: InitLoggerTable(); break;
+    case ListKind::Channel: InitChannelTable(); break;
+    case ListKind::None: break;
+    }
+}
+
+void MainWindow::InitDecibelTable()
+{
+    const QVector<ListColumn> columns = DecibelListColumns(UartData);
+    InitListTable(columns);
+    FillDecibelTable();
+}
+
+void MainWindow::FillDecibelTable()
+{
+    FillListRows(DecibelListColumns(UartData));
+    ComputeDecibelStatistics(UartData);
+}
+
+void MainWindow::InitLoggerTable()
+{
+    InitListTable(LoggerListColumns(UartData));
+    FillLoggerTable();
+}
+
+void MainWindow::FillLoggerTable()
+{
+    FillListRows(LoggerListColumns(UartData));
+    ComputeLoggerStatistics(UartData);
+}
+
+void MainWindow::InitChannelTable()
+{
+    InitListTable(ChannelListColumns(UartData));
+    FillChannelTable();
+}
+
+void MainWindow::FillChannelTable()
+{
+    FillListRows(ChannelListColumns(UartData));
+    const int model = UartData.RECModel;
+    if (model == 4405 || model == 4425)
+        ComputeProbeStatistics(UartData);
+    else if (model == 3709)
+        ComputeCurrentStatistics(UartData);
+    else if (model == 3710)
+        ComputeVoltageStatistics(UartData);
+    else if (UartDataStore::Family(model) == 53)
+        ComputeLightStatistics(UartData);
+    else
+        ComputeLoggerStatistics(UartData);
+}
+
+void MainWindow::InitListTable(const QVector<ListColumn> &columns)
+{
+    QTableWidget *table = ui->tableWidgetDataList;
+    table->clear();
+    TableHeaders = QStringList{tr("No."), tr("Time")};
+    for (const ListColumn &column : columns)
+        TableHeaders << column.Header;
+    table->setRowCount(UartData.ShowEnd - UartData.ShowStart);
+    table->setColumnCount(TableHeaders.size());
+    QFont headerFont(QStringLiteral("Arial"), 14, QFont::Bold, false);
+    table->horizontalHeader()->setFont(headerFont);
+    table->setHorizontalHeaderLabels(TableHeaders);
+    table->setShowGrid(false);
+    table->setFrameShape(QFrame::NoFrame);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->verticalHeader()->hide();
+}
+
+namespace {
+QTableWidgetItem *CentredItem(const QString &text)
+{
+    QTableWidgetItem *item = new QTableWidgetItem(text);
+    item->setTextAlignment(Qt::AlignCenter);
+    return item;
+}
+} // namespace
+
+void MainWindow::FillListRows(const QVector<ListColumn> &columns)
+{
+    QTableWidget *table = ui->tableWidgetDataList;
+    const int start = UartData.ShowStart;
+    const int end = UartData.ShowEnd;
+    table->setUpdatesEnabled(false);
+    for (int i = start; i < end; ++i) {
+        const int row = i - start;
+        table->setItem(row, 0, CentredItem(QString::number(i + 1)));
+        table->setItem(row, 1, CentredItem(UartData.SampleTime[i].toString(UartData.DateTimeFormat)));
+        for (int c = 0; c < columns.size(); ++c)
+            table->setItem(row, c + 2, CentredItem(QString::number(columns[c].Values[i], 'f', 1)));
+    }
+    table->setUpdatesEnabled(true);
+    table->resizeColumnsToContents();
+}
+
+void MainWindow::ApplyDateFormat()
+{
+    const QString format = UartData.DateTimeFormat;
+    ui->dateTimeEditFrom->setDisplayFormat(format);
+    ui->dateTimeEditTimeSound->setDisplayFormat(format);
+    ui->dateTimeEditTo->setDisplayFormat(format);
+    ui->dateTimeEditStartTimeSound->setDisplayFormat(format);
+}
+
+void MainWindow::PushButtonQuerySlot()
+{
+    const int count = UartData.Lognum;
+    if (count == 0)
+        return;  // nothing to narrow
+    uint from = ui->dateTimeEditFrom->dateTime().toTime_t();
+    uint to = ui->dateTimeEditTo->dateTime().toTime_t();
+    const uint first = UartData.SampleTime[0].toTime_t();
+    const uint last = UartData.SampleTime[count - 1].toTime_t();
+    if (!(from <= to && from <= last && to >= first)) {
+        ShowMessage(tr("Time error"), tr("Please input the correct time."));
+        return;
+    }
+    from = qMax(from, first);
+    to = qMin(to, last);
+
+    int showStart = 0;
+    int showEnd = 0;
+    bool startFound = false;
+    bool endFound = false;
+    for (int i = 0; i < count && !(startFound && endFound); ++i) {
+        const uint t = UartData.SampleTime[i].toTime_t();
+        if (!startFound && t >= from) {
+            showStart = i;
+            startFound = true;
+        }
+        if (!endFound && t >= to) {
+            // Of several samples stamped exactly `to`, only the first is shown.
+            showEnd = t == to ? i + 1 : i;
+            endFound = true;
+        }
+    }
+    if (showEnd == showStart)
+        showEnd = qMin(showStart + 60, count);
+    UartData.ShowStart = showStart;
+    UartData.ShowEnd = showEnd;
+    UpdateDataTable();
+}
