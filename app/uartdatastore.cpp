@@ -6,7 +6,7 @@ UartDataStore UartData;
 
 UartDataStore::UartDataStore()
 {
-    ApplyFirstRunDefaults();
+    ApplyDefaults();
 }
 
 QString UartDataStore::WorkingDirectory()

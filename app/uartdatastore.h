@@ -197,6 +197,7 @@ public:
     static QString KnownLoggerFilePath();
     static QString DefaultRecordFolder();
 
+    void ApplyDefaults();
     void ApplyFirstRunDefaults();
     void LoadConfig();
     void SaveConfig();

@@ -173,7 +173,7 @@ void MainWindow::BuildChart(const ChartPlan &plan)
         return;
     const int trim = UartData.TitleTrim ? 18 : 32;
     ChartTitle->setText(UartData.RECTitle.left(UartData.RECTitle.length() - trim));
-    if (plot->plotLayout()->element(0, 0) != ChartTitle)
+    if (!plot->plotLayout()->hasElement(0, 0) || plot->plotLayout()->element(0, 0) != ChartTitle)
         plot->plotLayout()->addElement(0, 0, ChartTitle);
     const int count = UartData.Lognum;
     if (count == 0) {

@@ -1,0 +1,298 @@
+// The settings of "Ini/Config.ini" and the list of installed translations.
+//
+// The configuration is an INI file in four groups. It is read with QSettings,
+// but written by hand: QSettings sorts groups and keys when it writes, and
+// the file keeps its keys in the order below so that a person editing it
+// finds them where they always were. The values are escaped the way QSettings
+// escapes them, so QSettings reads every value back unchanged.
+//
+//     [System]  Language, Path, Password, Dateformat, CopyRight, MeterType
+//     [Website] URL
+//     [Help]    Help_file
+//     [Show]    Icon_Main, Icon_About, Show_ALM, Show_TIP,
+//               Channel1Color .. Channel5Color ("#rrggbb", "#aarrggbb" when
+//               not opaque; a colour stored by QSettings as @Variant is read too)
+
+#include "app/uartdatastore.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSettings>
+#include <QStringList>
+#include <QtDebug>
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+// Plain constants only: the store is built during static initialisation, so
+// nothing here may need a constructor to have run.
+constexpr QRgb DefaultChannelRgb[UartDataStore::ChannelColorCount] = {
+    qRgb(255, 0, 0), qRgb(0, 0, 255), qRgb(0, 255, 0), qRgb(0, 255, 255), qRgb(255, 0, 255)};
+
+constexpr int DefaultDateformat = 1;
+
+const char *const ChannelColorKeys[UartDataStore::ChannelColorCount] = {
+    "Channel1Color", "Channel2Color", "Channel3Color", "Channel4Color", "Channel5Color"};
+
+bool isHexDigit(QChar c)
+{
+    return (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+        || (c >= QLatin1Char('a') && c <= QLatin1Char('f'))
+        || (c >= QLatin1Char('A') && c <= QLatin1Char('F'));
+}
+
+QString hexEscape(QChar c)
+{
+    return QStringLiteral("\\x") + QString::number(c.unicode(), 16);
+}
+
+// One text value as QSettings writes it in an INI file: backslash escapes
+// for quotes, backslashes, control and non-ASCII characters (so the file is
+// plain ASCII and needs no codec), a hex digit right after a \x escape is
+// escaped too, a leading "@" is doubled, and the value is quoted when it
+// holds a separator or starts or ends with a space.
+QString iniEscaped(const QString &text)
+{
+    QString out = text.startsWith(QLatin1Char('@')) ? QStringLiteral("@") : QString();
+    bool afterHex = false;
+    for (const QChar c : text) {
+        const ushort u = c.unicode();
+        const bool hexNext = afterHex && isHexDigit(c);
+        afterHex = false;
+        if (u == '\\' || u == '"') {
+            out += QLatin1Char('\\') + c;
+        } else if (u == '\n') {
+            out += QStringLiteral("\\n");
+        } else if (u == '\r') {
+            out += QStringLiteral("\\r");
+        } else if (u == '\t') {
+            out += QStringLiteral("\\t");
+        } else if (u < 0x20 || u >= 0x7f || hexNext) {
+            out += hexEscape(c);
+            afterHex = true;
+        } else {
+            out += c;
+        }
+    }
+    const bool quote = text.contains(QLatin1Char(';')) || text.contains(QLatin1Char(','))
+        || text.contains(QLatin1Char('=')) || out.startsWith(QLatin1Char(' '))
+        || out.endsWith(QLatin1Char(' '));
+    return quote ? QLatin1Char('"') + out + QLatin1Char('"') : out;
+}
+
+QString flagText(bool on)
+{
+    return on ? QStringLiteral("true") : QStringLiteral("false");
+}
+
+QString colourText(const QColor &colour)
+{
+    return colour.alpha() == 255 ? colour.name(QColor::HexRgb) : colour.name(QColor::HexArgb);
+}
+
+struct IniEntry {
+    const char *group;
+    const char *key;
+    QString value; // already escaped
+};
+
+QVector<IniEntry> configEntries(const UartDataStore &store)
+{
+    QVector<IniEntry> entries = {
+        {"System", "Language", iniEscaped(store.Language)},
+        {"System", "Path", iniEscaped(store.Path)},
+        {"System", "Password", iniEscaped(store.Password)},
+        {"System", "Dateformat", QString::number(store.Dateformat)},
+        {"System", "CopyRight", iniEscaped(store.CopyRight)},
+        {"System", "MeterType", QString::number(store.MeterType)},
+        {"Website", "URL", iniEscaped(store.URL)},
+        {"Help", "Help_file", iniEscaped(store.HelpFile)},
+        {"Show", "Icon_Main", iniEscaped(store.IconMain)},
+        {"Show", "Icon_About", iniEscaped(store.IconAbout)},
+        {"Show", "Show_ALM", flagText(store.Show_ALM)},
+        {"Show", "Show_TIP", flagText(store.Show_TIP)},
+    };
+    for (int i = 0; i < UartDataStore::ChannelColorCount; ++i)
+        entries.append({"Show", ChannelColorKeys[i], colourText(store.ChannelColor[i])});
+    return entries;
+}
+
+// The INI text: a "[group]" line whenever the group changes, a blank line
+// between groups, one "key=value" line per entry.
+QByteArray renderIni(const QVector<IniEntry> &entries)
+{
+    QByteArray text;
+    const char *group = nullptr;
+    for (const IniEntry &entry : entries) {
+        if (!group || qstrcmp(group, entry.group) != 0) {
+            if (group)
+                text += '\n';
+            group = entry.group;
+            text += '[' + QByteArray(group) + "]\n";
+        }
+        text += QByteArray(entry.key) + '=' + entry.value.toLatin1() + '\n';
+    }
+    return text;
+}
+
+void writeConfigFile(const QString &path, const QByteArray &text)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
+        qWarning() << "Cannot write the configuration" << path << file.errorString();
+}
+
+// --- reading: each helper leaves the field alone unless the key holds a
+// usable value, so the default set before stands in for it.
+
+void readText(const QSettings &ini, const QString &key, QString *field, bool emptyAllowed)
+{
+    if (!ini.contains(key))
+        return;
+    const QVariant value = ini.value(key);
+    // An unquoted comma makes QSettings read a list; the text was meant.
+    const QString text = value.userType() == QMetaType::QStringList
+        ? value.toStringList().join(QLatin1Char(','))
+        : value.toString();
+    if (!text.isEmpty() || (emptyAllowed && value.isValid()))
+        *field = text;
+}
+
+void readInt(const QSettings &ini, const QString &key, int *field, int low, int high)
+{
+    bool ok = false;
+    const int number = ini.value(key).toString().trimmed().toInt(&ok);
+    if (ok && number >= low && number <= high)
+        *field = number;
+}
+
+void readFlag(const QSettings &ini, const QString &key, bool *field)
+{
+    const QString text = ini.value(key).toString().trimmed().toLower();
+    if (text == QLatin1String("true") || text == QLatin1String("1"))
+        *field = true;
+    else if (text == QLatin1String("false") || text == QLatin1String("0"))
+        *field = false;
+}
+
+void readColour(const QSettings &ini, const QString &key, QColor *field)
+{
+    const QVariant value = ini.value(key);
+    QColor colour;
+    if (value.userType() == QMetaType::QColor)
+        colour = value.value<QColor>();
+    else if (value.userType() == QMetaType::QString && QColor::isValidColor(value.toString().trimmed()))
+        colour = QColor(value.toString().trimmed());
+    if (colour.isValid())
+        *field = colour;
+}
+
+} // namespace
+
+void UartDataStore::ApplyFirstRunDefaults()
+{
+    Password = QStringLiteral("123456");
+    Dateformat = DefaultDateformat;
+    ShowDewPoint = true;
+    Show_ALM = true;
+    Show_TIP = true;
+    TitleTrim = true;
+    Path = DefaultRecordFolder();
+    for (int i = 0; i < ChannelColorCount; ++i)
+        ChannelColor[i] = QColor(DefaultChannelRgb[i]);
+    DeriveDateTimeFormat();
+}
+
+// Every setting's default: the first-run defaults and those of the keys that
+// the first-run defaults leave alone.
+void UartDataStore::ApplyDefaults()
+{
+    Language = QStringLiteral("English");
+    CopyRight = QStringLiteral("MeterLog");
+    URL.clear();
+    HelpFile = QStringLiteral("Help.html");
+    IconMain = QStringLiteral("Icon/meter.png");
+    IconAbout = QStringLiteral("Icon/about.png");
+    ApplyFirstRunDefaults();
+}
+
+void UartDataStore::DeriveDateTimeFormat()
+{
+    switch (Dateformat) {
+    case 0:
+        DateTimeFormat = QStringLiteral("yyyy/MM/dd hh:mm:ss");
+        break;
+    case 1:
+        DateTimeFormat = QStringLiteral("dd/MM/yyyy hh:mm:ss");
+        break;
+    case 2:
+        DateTimeFormat = QStringLiteral("MM/dd/yyyy hh:mm:ss");
+        break;
+    default:
+        break; // an unknown order keeps the format in force
+    }
+}
+
+// Missing file: the defaults, written out as a new file. Existing file: each
+// key that holds a usable value is taken, every other key keeps its default.
+// A damaged file is left as it is; it is rewritten by the next save.
+void UartDataStore::LoadConfig()
+{
+    ApplyDefaults();
+    const QString path = ConfigFilePath();
+    if (!QFileInfo::exists(path)) {
+        SaveConfig();
+        return;
+    }
+    const QSettings ini(path, QSettings::IniFormat);
+    readText(ini, QStringLiteral("System/Language"), &Language, false);
+    readText(ini, QStringLiteral("System/Path"), &Path, false);
+    readText(ini, QStringLiteral("System/Password"), &Password, false);
+    readInt(ini, QStringLiteral("System/Dateformat"), &Dateformat, 0, 2);
+    readText(ini, QStringLiteral("System/CopyRight"), &CopyRight, false);
+    readInt(ini, QStringLiteral("System/MeterType"), &MeterType, std::numeric_limits<int>::min(),
+            std::numeric_limits<int>::max());
+    readText(ini, QStringLiteral("Website/URL"), &URL, true);
+    readText(ini, QStringLiteral("Help/Help_file"), &HelpFile, false);
+    readText(ini, QStringLiteral("Show/Icon_Main"), &IconMain, false);
+    readText(ini, QStringLiteral("Show/Icon_About"), &IconAbout, false);
+    readFlag(ini, QStringLiteral("Show/Show_ALM"), &Show_ALM);
+    readFlag(ini, QStringLiteral("Show/Show_TIP"), &Show_TIP);
+    for (int i = 0; i < ChannelColorCount; ++i)
+        readColour(ini, QStringLiteral("Show/") + QLatin1String(ChannelColorKeys[i]), &ChannelColor[i]);
+    DeriveDateTimeFormat();
+}
+
+// An empty password marks settings that were never set up: they are replaced
+// by the defaults before anything is written.
+void UartDataStore::SaveConfig()
+{
+    if (Password.isEmpty())
+        ApplyFirstRunDefaults();
+    writeConfigFile(ConfigFilePath(), renderIni(configEntries(*this)));
+    DeriveDateTimeFormat();
+}
+
+// Translation files of "Qm/": regular files (no links) whose names end in
+// "qm", oldest first, each name without its last three characters.
+void UartDataStore::ScanLanguages()
+{
+    std::fill(std::begin(Languages), std::end(Languages), QString());
+    LanguageCount = 0;
+    const QDir folder(WorkingDirectory() + QStringLiteral("/Qm/"));
+    const QFileInfoList entries =
+        folder.entryInfoList(QDir::Files | QDir::NoSymLinks, QDir::Time | QDir::Reversed);
+    for (const QFileInfo &entry : entries) {
+        const QString name = entry.fileName();
+        // A name of three characters or fewer would give an empty language.
+        if (!name.endsWith(QLatin1String("qm")) || name.size() <= 3)
+            continue;
+        Languages[LanguageCount++] = name.left(name.size() - 3);
+        if (LanguageCount == MaxLanguages)
+            break;
+    }
+}
