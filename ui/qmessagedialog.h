@@ -1,0 +1,41 @@
+#ifndef QMESSAGEDIALOG_DIALOG_H   // QMESSAGEDIALOG_H is taken by the generated form header
+#define QMESSAGEDIALOG_DIALOG_H
+
+// The program's one message box: a small frameless modal dialog with a title
+// bar, one message line and an OK and a Close button. The caller sets the
+// title, message and button texts with a font each, runs exec() and destroys
+// the dialog. OK and the title bar's close button accept (1); Close and
+// Escape reject (0).
+
+#include <QDialog>
+#include <QFont>
+#include <QString>
+
+class TitleBar;
+class Ui_QMessageDialog;
+
+class QMessageDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit QMessageDialog(QWidget *parent = nullptr);
+    ~QMessageDialog() override;
+
+    void SetTitleText(const QString &text, QFont font);
+    void SetOKText(const QString &text, QFont font);
+    void SetCloseText(const QString &text, QFont font);
+    void SetMessageText(const QString &text, QFont font);
+    void HideCloseButton(bool hide);
+
+public slots:
+    void PushButtonCloseSlot();
+
+private:
+    void InitTitleBar();
+
+    TitleBar *DialogTitleBar = nullptr;
+    Ui_QMessageDialog *ui = nullptr;
+};
+
+#endif // QMESSAGEDIALOG_DIALOG_H
