@@ -333,6 +333,52 @@ private slots:
         QCOMPARE(plot->legend->itemCount(), 9);
     }
 
+    void temperatureHumidityCurvesBreakAtMissingTemperatures_data()
+    {
+        QTest::addColumn<int>("model");
+        QTest::newRow("family 37") << 3702;
+        QTest::newRow("family 44") << 4401;
+    }
+
+    void temperatureHumidityCurvesBreakAtMissingTemperatures()
+    {
+        QFETCH(int, model);
+        StartRecord(UartData, model, 4);
+        const double temperature[] = {20.0, M, 22.0, 23.0};
+        for (int i = 0; i < 4; ++i) {
+            UartData.TempRaw[i] = temperature[i];
+            UartData.Humidity[i] = 50.0;
+        }
+        FinishRecord(UartData);
+        window->UpdateDataTable();
+        build();
+        for (int g = 0; g < plot->graphCount(); ++g) {
+            const QString name = plot->graph(g)->name();
+            const double atGap = plot->graph(g)->data()->at(1)->value;
+            if (name == "Temperature" || name == "Dew Point" || name == "Wet Bulb")
+                QVERIFY2(qIsNaN(atGap), qPrintable(name));
+            else
+                QVERIFY2(!qIsNaN(atGap), qPrintable(name));
+        }
+        QVERIFY(yRange().lower > -100.0);
+    }
+
+    void thermocoupleLiesWithinTheValueRange()
+    {
+        StartRecord(UartData, 4426, 3);
+        const double thermocouple[] = {150.0, M, 300.0};
+        for (int i = 0; i < 3; ++i) {
+            UartData.TempRaw[i] = 20.0;
+            UartData.Humidity[i] = 50.0;
+            UartData.ThermocoupleRaw[i] = thermocouple[i];
+        }
+        FinishRecord(UartData);
+        window->UpdateDataTable();
+        build();
+        QCOMPARE(yRange().upper, 305.0);
+        QVERIFY(yRange().lower < 0.0);
+    }
+
     void probeRunsKeepTheirColour_data()
     {
         QTest::addColumn<bool>("alarmLines");

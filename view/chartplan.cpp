@@ -1,11 +1,11 @@
 #include "view/chartplan.h"
 
-#include <QCoreApplication>
 #include <QLoggingCategory>
 #include <limits>
 
 #include "app/uartdatastore.h"
 #include "view/chartadditions.h"
+#include "view/captions.h"
 
 Q_LOGGING_CATEGORY(lcChartPlan, "meterlog.chart")
 
@@ -15,23 +15,18 @@ constexpr double NoClamp = std::numeric_limits<double>::quiet_NaN();
 // The temperature alarm pair is held with 50.0 added.
 constexpr double HeldTemperatureOffset = 50.0;
 
-QString Tr(const char *text)
-{
-    return QCoreApplication::translate("MainWindow", text);
-}
-
 // What a one-channel chart puts into the common frame.
 struct SingleChannel {
     const double *Values;
     ValuePair Extremes;
-    AlarmPair Limits;     // in the shown unit, without the held offset
+    AlarmPair Limits;   // in the shown unit, without the held offset
     double Margin;
-    double UpperClamp;    // NaN: none
-    double LowerClamp;    // NaN: none
+    double UpperClamp;  // NaN: none
+    double LowerClamp;  // NaN: none
     QString YLabel;
-    QString Name;
-    QString HighName;
-    QString LowName;
+    const char *Name;
+    const char *HighName;
+    const char *LowName;
 };
 
 void ApplyRange(ChartPlan &plan, const ValuePair &extremes, const AlarmPair &limits, double margin,
@@ -45,11 +40,11 @@ void ApplyRange(ChartPlan &plan, const ValuePair &extremes, const AlarmPair &lim
         plan.YLower = lowerClamp;
 }
 
-GraphSpec Alarm(const QString &name, int color, ValueAxis axis, double value, bool high)
+GraphSpec Alarm(const char *name, int color, ValueAxis axis, double value, bool high)
 {
     GraphSpec g;
     g.Kind = GraphKind::Alarm;
-    g.Name = name;
+    g.Name = MainTr(name);
     g.Color = color;
     g.Axis = axis;
     g.AlarmValue = value;
@@ -57,12 +52,12 @@ GraphSpec Alarm(const QString &name, int color, ValueAxis axis, double value, bo
     return g;
 }
 
-GraphSpec Series(GraphKind kind, const QString &name, int color, ValueAxis axis,
+GraphSpec Series(GraphKind kind, const char *name, int color, ValueAxis axis,
                  const double *values, const double *raw = nullptr)
 {
     GraphSpec g;
     g.Kind = kind;
-    g.Name = name;
+    g.Name = MainTr(name);
     g.Color = color;
     g.Axis = axis;
     g.Values = values;
@@ -70,8 +65,19 @@ GraphSpec Series(GraphKind kind, const QString &name, int color, ValueAxis axis,
     return g;
 }
 
-void AppendAlarmPair(ChartPlan &plan, const UartDataStore &s, const QString &high,
-                     const QString &low, int color, ValueAxis axis, const AlarmPair &limits)
+// A temperature-type curve whose samples without a temperature are left out,
+// so the line breaks there instead of plunging to the "no value" mark.
+GraphSpec BrokenAtMissing(const char *name, int color, const double *values,
+                          const double *temperatureRaw)
+{
+    GraphSpec g = Series(GraphKind::Curve, name, color, ValueAxis::Y1, values, temperatureRaw);
+    g.SubstituteMissing = true;
+    g.Substitute = std::numeric_limits<double>::quiet_NaN();
+    return g;
+}
+
+void AppendAlarmPair(ChartPlan &plan, const UartDataStore &s, const char *high, const char *low,
+                     int color, ValueAxis axis, const AlarmPair &limits)
 {
     if (!s.Show_ALM)
         return;
@@ -98,7 +104,7 @@ AlarmPair ShownTemperatureLimits(const UartDataStore &s)
 
 QString TemperatureLabel(const UartDataStore &s)
 {
-    return Tr("Temperature") + s.TemperatureUnitLabel();
+    return MainTr(Caption::Temperature) + s.TemperatureUnitLabel();
 }
 
 // Temperature on the first value axis and humidity on the second, for the
@@ -116,38 +122,44 @@ ChartPlan TwoAxisPlan(const UartDataStore &s)
     plan.Y2Upper = qMin(qMax(s.HumAlarm.High, s.ShownExtremes.Humidity.Max) + 10.0, 100.0);
     plan.Y2Lower = qMax(qMin(s.HumAlarm.Low, s.ShownExtremes.Humidity.Min) - 10.0, 0.0);
     plan.YLabel = TemperatureLabel(s);
-    plan.Y2Label = Tr("Humidity(%)");
-    plan.Graphs << Series(GraphKind::Curve, Tr("Temperature"), 0, ValueAxis::Y1, s.TempValue)
-                << Series(GraphKind::Curve, Tr("Humidity"), 1, ValueAxis::Y2, s.Humidity);
+    plan.Y2Label = MainTr(Caption::HumidityAxis);
+    plan.Graphs << BrokenAtMissing(Caption::Temperature, 0, s.TempValue, s.TempRaw)
+                << Series(GraphKind::Curve, Caption::Humidity, 1, ValueAxis::Y2, s.Humidity);
     if (s.ShowDewPoint)
-        plan.Graphs << Series(GraphKind::Curve, Tr("Dew Point"), 2, ValueAxis::Y1, s.DewPointValue);
+        plan.Graphs << BrokenAtMissing(Caption::DewPoint, 2, s.DewPointValue, s.TempRaw);
     return plan;
 }
 
 void AppendTemperatureHumidityAlarms(ChartPlan &plan, const UartDataStore &s)
 {
-    AppendAlarmPair(plan, s, Tr("High T ALM Line"), Tr("Low T ALM Line"), 0, ValueAxis::Y1,
-                    ShownTemperatureLimits(s));
-    AppendAlarmPair(plan, s, Tr("High H ALM Line"), Tr("Low H ALM Line"), 1, ValueAxis::Y2,
-                    s.HumAlarm);
+    AppendAlarmPair(plan, s, Caption::HighTemperatureAlarm, Caption::LowTemperatureAlarm, 0,
+                    ValueAxis::Y1, ShownTemperatureLimits(s));
+    AppendAlarmPair(plan, s, Caption::HighHumidityAlarm, Caption::LowHumidityAlarm, 1,
+                    ValueAxis::Y2, s.HumAlarm);
+}
+
+bool RecordsThermocouple(int model)
+{
+    return model == 4423 || model == 4426 || model == 4428;
 }
 
 } // namespace
 
 ChartPlan DecibelChartPlan(const UartDataStore &s)
 {
-    return SingleChannelPlan(s, {s.DecibelValue, s.ShownExtremes.Decibel, s.ShownAlarm.Decibel, 5.0,
-                                 130.0, 30.0, Tr("Decibel(dB)"), Tr("Decibel"),
-                                 Tr("High ALM Line"), Tr("Low ALM Line")});
+    return SingleChannelPlan(s, {s.DecibelValue, s.ShownExtremes.Decibel, s.ShownAlarm.Decibel,
+                                 5.0, 130.0, 30.0, MainTr(Caption::DecibelAxis), Caption::Decibel,
+                                 Caption::HighAlarm, Caption::LowAlarm});
 }
 
 ChartPlan LightChartPlan(const UartDataStore &s)
 {
     qCDebug(lcChartPlan) << s.ShownExtremes.Light.Max << s.ShownExtremes.Light.Min;
-    ChartPlan plan = SingleChannelPlan(
-        s, {s.LightValue, s.ShownExtremes.Light, s.ShownAlarm.Light, 50.0, NoClamp, 0.0,
-            Tr("Light") + (s.AltUnit ? Tr("(FC)") : Tr("(Lux)")), Tr("Light"), Tr("High ALM Line"),
-            Tr("Low ALM Line")});
+    const QString label = MainTr(Caption::Light) + MainTr(s.AltUnit ? Caption::FootCandles
+                                                                    : Caption::Lux);
+    ChartPlan plan = SingleChannelPlan(s, {s.LightValue, s.ShownExtremes.Light, s.ShownAlarm.Light,
+                                           50.0, NoClamp, 0.0, label, Caption::Light,
+                                           Caption::HighAlarm, Caption::LowAlarm});
     plan.HalfSecondKeys = true;
     plan.Milliseconds = true;
     return plan;
@@ -156,23 +168,23 @@ ChartPlan LightChartPlan(const UartDataStore &s)
 ChartPlan CurrentChartPlan(const UartDataStore &s)
 {
     return SingleChannelPlan(s, {s.Current, s.ShownExtremes.Current, s.ShownAlarm.Current, 0.2,
-                                 NoClamp, NoClamp, Tr("Current(mA)"), Tr("Current"),
-                                 Tr("High ALM Line"), Tr("Low ALM Line")});
+                                 NoClamp, NoClamp, MainTr(Caption::CurrentAxis), Caption::Current,
+                                 Caption::HighAlarm, Caption::LowAlarm});
 }
 
 ChartPlan VoltageChartPlan(const UartDataStore &s)
 {
     return SingleChannelPlan(s, {s.Voltage, s.ShownExtremes.Voltage, s.ShownAlarm.Voltage, 0.2,
-                                 NoClamp, NoClamp, Tr("Voltage(mV)"), Tr("Voltage"),
-                                 Tr("High ALM Line"), Tr("Low ALM Line")});
+                                 NoClamp, NoClamp, MainTr(Caption::VoltageAxis), Caption::Voltage,
+                                 Caption::HighAlarm, Caption::LowAlarm});
 }
 
 ChartPlan TemperatureChartPlan(const UartDataStore &s)
 {
-    const AlarmPair limits = ShownTemperatureLimits(s);
     ChartPlan plan = SingleChannelPlan(
-        s, {s.TempValue, s.ShownExtremes.Temperature, limits, 5.0, NoClamp, NoClamp,
-            TemperatureLabel(s), Tr("Temperature"), Tr("High T ALM Line"), Tr("Low T ALM Line")});
+        s, {s.TempValue, s.ShownExtremes.Temperature, ShownTemperatureLimits(s), 5.0, NoClamp,
+            NoClamp, TemperatureLabel(s), Caption::Temperature, Caption::HighTemperatureAlarm,
+            Caption::LowTemperatureAlarm});
     plan.TracerStyle = tsCrosshair_X;
     plan.Layout = AxisLayout::Temperature;
     // The curve breaks at every missing sample: an invisible graph of all
@@ -183,8 +195,8 @@ ChartPlan TemperatureChartPlan(const UartDataStore &s)
     carrier.Raw = s.TempRaw;
     carrier.SubstituteMissing = true;
     carrier.Substitute = (plan.YUpper + plan.YLower) / 2;
-    plan.Graphs.insert(1, Series(GraphKind::Runs, Tr("Temperature"), 0, ValueAxis::Y1, s.TempValue,
-                                 s.TempRaw));
+    plan.Graphs.insert(1, Series(GraphKind::Runs, Caption::Temperature, 0, ValueAxis::Y1,
+                                 s.TempValue, s.TempRaw));
     return plan;
 }
 
@@ -198,14 +210,20 @@ ChartPlan TempHumChartPlan(const UartDataStore &s)
 ChartPlan ThermoHygroChartPlan(const UartDataStore &s)
 {
     ChartPlan plan = TwoAxisPlan(s);
-    plan.Graphs << Series(GraphKind::Curve, Tr("Wet Bulb"), 3, ValueAxis::Y1, s.WetBulbValue);
-    const bool thermocouple = s.RECModel == 4423 || s.RECModel == 4426 || s.RECModel == 4428;
+    plan.Graphs << BrokenAtMissing(Caption::WetBulb, 3, s.WetBulbValue, s.TempRaw);
+    const bool thermocouple = RecordsThermocouple(s.RECModel);
+    // The thermocouple's readings lie within the value range too.
+    const ValuePair &tc = s.ShownExtremes.Thermocouple;
+    if (thermocouple && tc.Max != UartDataStore::MissingValue) {
+        plan.YUpper = qMax(plan.YUpper, tc.Max + 5.0);
+        plan.YLower = qMin(plan.YLower, tc.Min - 5.0);
+    }
     if (thermocouple)
-        plan.Graphs << Series(GraphKind::Carrier, Tr("Thermocouple"), 4, ValueAxis::Y1,
+        plan.Graphs << Series(GraphKind::Carrier, Caption::Thermocouple, 4, ValueAxis::Y1,
                               s.ThermocoupleValue);
     AppendTemperatureHumidityAlarms(plan, s);
     if (thermocouple)
-        plan.Graphs << Series(GraphKind::Runs, Tr("Thermocouple"), 4, ValueAxis::Y1,
+        plan.Graphs << Series(GraphKind::Runs, Caption::Thermocouple, 4, ValueAxis::Y1,
                               s.ThermocoupleValue, s.ThermocoupleRaw);
     return plan;
 }
@@ -218,13 +236,13 @@ ChartPlan FourProbeChartPlan(const UartDataStore &s)
     const AlarmPair limits = ShownTemperatureLimits(s);
     ApplyRange(plan, s.ShownExtremes.Temperature, limits, 5.0, NoClamp, NoClamp);
     plan.YLabel = TemperatureLabel(s);
-    const char *const names[UartDataStore::ProbeCount] = {"T1", "T2", "T3", "T4"};
     for (int k = 0; k < UartDataStore::ProbeCount; ++k)
-        plan.Graphs << Series(GraphKind::Carrier, Tr(names[k]), k,
-                              ValueAxis::Y1, s.ProbeValue[k]);
-    AppendAlarmPair(plan, s, Tr("High T ALM Line"), Tr("Low T ALM Line"), 0, ValueAxis::Y1, limits);
+        plan.Graphs << Series(GraphKind::Carrier, Caption::Probes[k], k, ValueAxis::Y1,
+                              s.ProbeValue[k]);
+    AppendAlarmPair(plan, s, Caption::HighTemperatureAlarm, Caption::LowTemperatureAlarm, 0,
+                    ValueAxis::Y1, limits);
     for (int k = 0; k < UartDataStore::ProbeCount; ++k)
-        plan.Graphs << Series(GraphKind::Runs, Tr(names[k]), k, ValueAxis::Y1,
+        plan.Graphs << Series(GraphKind::Runs, Caption::Probes[k], k, ValueAxis::Y1,
                               s.ProbeValue[k], s.ProbeRaw[k]);
     return plan;
 }

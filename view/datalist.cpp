@@ -1,16 +1,11 @@
 #include "view/datalist.h"
 
-#include <QCoreApplication>
+#include "view/captions.h"
 
 #include "app/uartdatastore.h"
 #include "device/modelindex.h"
 
 namespace {
-
-QString Tr(const char *text)
-{
-    return QCoreApplication::translate("MainWindow", text);
-}
 
 bool IsFourProbe(int model)
 {
@@ -38,20 +33,19 @@ ListKind ListKindFor(int model)
 
 QVector<ListColumn> DecibelListColumns(const UartDataStore &s)
 {
-    return {{Tr(QT_TRANSLATE_NOOP("MainWindow", "Decibel(dB)")), s.DecibelValue}};
+    return {{MainTr(Caption::DecibelAxis), s.DecibelValue}};
 }
 
 QVector<ListColumn> LoggerListColumns(const UartDataStore &s)
 {
     const QString unit = s.TemperatureUnitLabel();
-    QVector<ListColumn> columns{
-        {Tr(QT_TRANSLATE_NOOP("MainWindow", "Temperature")) + unit, s.TempValue}};
+    QVector<ListColumn> columns {{MainTr(Caption::Temperature) + unit, s.TempValue}};
     // The model index comes from the record's own model code: a record opened
     // from a file has no connected meter to take it from.
     if (IsTemperatureOnlyIndex(ModelIndexFor(s.RECModel, s.ModelIndex)))
         return columns;
-    columns.append({Tr(QT_TRANSLATE_NOOP("MainWindow", "Humidity(%RH)")), s.Humidity});
-    columns.append({Tr(QT_TRANSLATE_NOOP("MainWindow", "Dew Point")) + unit, s.DewPointValue});
+    columns.append({MainTr(Caption::HumidityList), s.Humidity});
+    columns.append({MainTr(Caption::DewPoint) + unit, s.DewPointValue});
     return columns;
 }
 
@@ -66,20 +60,18 @@ QVector<ListColumn> ChannelListColumns(const UartDataStore &s)
         return columns;
     }
     if (model == 3709)
-        return {{Tr(QT_TRANSLATE_NOOP("MainWindow", "Current(mA)")), s.Current}};
+        return {{MainTr(Caption::CurrentAxis), s.Current}};
     if (model == 3710)
-        return {{Tr(QT_TRANSLATE_NOOP("MainWindow", "Voltage(mV)")), s.Voltage}};
+        return {{MainTr(Caption::VoltageAxis), s.Voltage}};
     if (UartDataStore::Family(model) == 53)
-        return {{Tr(QT_TRANSLATE_NOOP("MainWindow", "Light")) + s.LightUnitLabel(), s.LightValue}};
+        return {{MainTr(Caption::Light) + s.LightUnitLabel(), s.LightValue}};
 
-    QVector<ListColumn> columns{
-        {Tr(QT_TRANSLATE_NOOP("MainWindow", "Temperature")) + unit, s.TempValue},
-        {Tr(QT_TRANSLATE_NOOP("MainWindow", "Humidity(%RH)")), s.Humidity}};
+    QVector<ListColumn> columns {{MainTr(Caption::Temperature) + unit, s.TempValue},
+                                 {MainTr(Caption::HumidityList), s.Humidity}};
     if (s.ShowDewPoint)
-        columns.append({Tr(QT_TRANSLATE_NOOP("MainWindow", "Dew Point")) + unit, s.DewPointValue});
-    columns.append({Tr(QT_TRANSLATE_NOOP("MainWindow", "Wet Bulb")) + unit, s.WetBulbValue});
+        columns.append({MainTr(Caption::DewPoint) + unit, s.DewPointValue});
+    columns.append({MainTr(Caption::WetBulb) + unit, s.WetBulbValue});
     if (HasThermocoupleColumn(model))
-        columns.append(
-            {Tr(QT_TRANSLATE_NOOP("MainWindow", "Thermocouple")) + unit, s.ThermocoupleValue});
+        columns.append({MainTr(Caption::Thermocouple) + unit, s.ThermocoupleValue});
     return columns;
 }
