@@ -4,6 +4,8 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -28,6 +30,10 @@ MainWindow::MainWindow(QWidget *parent)
     InitResources();
     ui->setupUi(this);
     InstallTitleBar();
+    // Fill the screen even where no window manager carries out the maximised
+    // state (the frameless window has no frame of its own to resize).
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
     setWindowState(Qt::WindowMaximized);
     KnownLoggerTable::Read(UartDataStore::KnownLoggerFilePath(), &UartData.KnownLoggers);
     UartData.ScanLanguages();
