@@ -4,10 +4,9 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
-#include "app/uartdatastore.h"
+#include "bench/benchrecord.h"
 #include "bench/benchutil.h"
 #include "platform/timezone.h"
-#include "tools/samplerecord.h"
 #include "ui/mainwindow.h"
 
 int main(int argc, char *argv[])
@@ -17,15 +16,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QTemporaryDir work;
     QDir::setCurrent(work.path());
-
-    SampleRecordOptions options;
-    options.model = 4423;
-    options.count = UartDataStore::MaxSamples;
-    options.missingEvery = 500;
-    FillSampleRecord(UartData, options);
-    UartData.RecordShown = true;
-    UartData.RECFilePath = work.filePath(QStringLiteral("20240301080000.rec"));
-    UartData.RECTitle = QStringLiteral("Logger-4423(ID)20240301080000.rec");
+    ShowBenchRecord(4423, 500, work.path());
 
     MainWindow window;
     window.show();

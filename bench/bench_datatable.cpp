@@ -1,13 +1,12 @@
 // Speed of the data list: UpdateDataTable on a 70000-sample five-column
-// record (rows, column sizing and the record statistics).
+// record (rows, column sizing and the record statistics), list tab on show.
 
 #include <QApplication>
 #include <QTemporaryDir>
 
-#include "app/uartdatastore.h"
+#include "bench/benchrecord.h"
 #include "bench/benchutil.h"
 #include "platform/timezone.h"
-#include "tools/samplerecord.h"
 #include "ui/mainwindow.h"
 #include "ui_mainwindow.h"
 
@@ -18,14 +17,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QTemporaryDir work;
     QDir::setCurrent(work.path());
-
-    SampleRecordOptions options;
-    options.model = 3702;
-    options.count = UartDataStore::MaxSamples;
-    options.missingEvery = 700;
-    FillSampleRecord(UartData, options);
-    UartData.RecordShown = true;
-    UartData.RECFilePath = work.filePath(QStringLiteral("20240301080000.rec"));
+    ShowBenchRecord(3702, 700, work.path());
 
     MainWindow window;
     window.show();
