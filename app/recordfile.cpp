@@ -112,6 +112,10 @@ void ShowRecord(UartDataStore &store, const QString &path)
     store.RecordShown = true;
 }
 
+// Far more than the largest record (70000 rows of at most five values with
+// their time): a larger file is not read into memory at all.
+constexpr qint64 MaxRecordFileBytes = 16 * 1024 * 1024;
+
 bool ReadWholeFile(const QString &path, QByteArray &bytes, QString *error)
 {
     QFile file(path);
@@ -119,6 +123,8 @@ bool ReadWholeFile(const QString &path, QByteArray &bytes, QString *error)
         return Fail(error, Text::tr("The file %1 cannot be opened: %2.")
                                .arg(FileNameOf(path), file.errorString()));
     }
+    if (file.size() > MaxRecordFileBytes)
+        return Fail(error, Text::tr("The file %1 is not a record file.").arg(FileNameOf(path)));
     bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         return Fail(error, Text::tr("The file %1 cannot be read: %2.")

@@ -335,6 +335,7 @@ void TestRecords::badFileRefused_data()
 
     QTest::newRow("text file") << QByteArray("Temperature log\n20.5\n21.0\n") << notRecord;
     QTest::newRow("empty file") << QByteArray() << notRecord;
+    QTest::newRow("larger than any record") << good + QByteArray(17 * 1024 * 1024, 'x') << notRecord;
     QTest::newRow("huge meter name length")
         << Patched(good, 0, Int32Bytes(0x7FFFFFF0)) << notRecord;
     QTest::newRow("huge device ID length")
