@@ -251,8 +251,12 @@ void UartDataStore::LoadConfig()
     const QSettings ini(path, QSettings::IniFormat);
     readText(ini, QStringLiteral("System/Language"), &Language, false);
     readText(ini, QStringLiteral("System/Path"), &Path, false);
-    readText(ini, QStringLiteral("System/Password"), &Password, false);
-    readInt(ini, QStringLiteral("System/Dateformat"), &Dateformat, 0, 2);
+    // An empty password is kept: the next save then restores the first-run
+    // defaults. A date order outside 0..2 is kept too and leaves the date
+    // format as it was.
+    readText(ini, QStringLiteral("System/Password"), &Password, true);
+    readInt(ini, QStringLiteral("System/Dateformat"), &Dateformat, std::numeric_limits<int>::min(),
+            std::numeric_limits<int>::max());
     readText(ini, QStringLiteral("System/CopyRight"), &CopyRight, false);
     readInt(ini, QStringLiteral("System/MeterType"), &MeterType, std::numeric_limits<int>::min(),
             std::numeric_limits<int>::max());

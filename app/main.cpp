@@ -1,9 +1,8 @@
-// MeterLog start-up: scaling, single instance, codec, configuration,
-// translation, then the main window and the event loop.
+// MeterLog start-up: scaling, single instance, configuration, translation,
+// then the main window and the event loop.
 
 #include <QApplication>
 #include <QDir>
-#include <QTextCodec>
 #include <QTranslator>
 
 #include "app/uartdatastore.h"
@@ -15,11 +14,13 @@
 int main(int argc, char *argv[])
 {
     CacheLocalTimeZone();
-    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    // The layout is scaled to the screen width; Qt's own high-DPI factor
+    // would multiply with that, so it is used only where the width is unknown.
+    if (!ApplyScreenScaleFactor())
+        QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
-    ApplyScreenScaleFactor();
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("MeterLog"));
@@ -28,7 +29,9 @@ int main(int argc, char *argv[])
     if (!instance.IsFirst())
         return 0;
 
-    QTextCodec::setCodecForLocale(QTextCodec::codecForName("GB2312"));
+    // File names stay in the system's own encoding: a process-wide GB2312
+    // codec would garble every non-ASCII path here. Text files that are
+    // written in GB2312 set that codec on their own streams.
     UartData.LoadConfig();
 
     QTranslator translator;

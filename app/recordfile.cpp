@@ -53,6 +53,7 @@ QString ReadProblemText(RecordProblem problem, const RecordImage &image, const Q
 {
     switch (problem) {
     case RecordProblem::NotRecordFile:
+    case RecordProblem::TextTooLong:
         return Text::tr("The file %1 is not a record file.").arg(name);
     case RecordProblem::Truncated:
         return Text::tr("The record file %1 is truncated: it ends before its last sample.")
@@ -83,6 +84,10 @@ QString WriteProblemText(RecordProblem problem, const RecordImage &image, const 
     case RecordProblem::BadSampleCount:
         return Text::tr("The record cannot be saved as %1: it holds %2 samples.")
             .arg(name, QString::number(image.count));
+    case RecordProblem::TextTooLong:
+        return Text::tr("The record cannot be saved as %1: its meter name or device ID is longer "
+                        "than %2 characters.")
+            .arg(name, QString::number(RecordImageFormat::MaxTextLength));
     default:
         return Text::tr("The record cannot be saved as %1: its creation time is not valid.")
             .arg(name);

@@ -184,6 +184,8 @@ bool IsCreateTimeText(const QString &text)
 
 RecordProblem CheckHeader(const RecordImage &image)
 {
+    if (image.meterName.size() > MaxTextLength || image.deviceId.size() > MaxTextLength)
+        return RecordProblem::TextTooLong;
     if (!IsCreateTimeText(image.createTime))
         return RecordProblem::NotRecordFile;
     if (!LayoutForModel(image.model))

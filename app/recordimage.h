@@ -38,6 +38,7 @@ enum class RecordProblem {
     UnknownModel,
     Damaged,         // a sample row holds a value no writer produces
     BadTrailer,      // end mark missing, wrong, or followed by more bytes
+    TextTooLong,     // meter name or device ID longer than MaxTextLength
 };
 
 namespace RecordImageFormat {

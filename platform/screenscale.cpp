@@ -31,9 +31,11 @@ QString ScaleFactorForWidth(int width)
     return QString::number(width / 1366.0, 'f', 1);
 }
 
-void ApplyScreenScaleFactor()
+bool ApplyScreenScaleFactor()
 {
     const QString factor = ScaleFactorForWidth(PrimaryScreenWidthBeforeApp());
-    if (!factor.isEmpty())
-        qputenv("QT_SCALE_FACTOR", factor.toLatin1());
+    if (factor.isEmpty())
+        return false;
+    qputenv("QT_SCALE_FACTOR", factor.toLatin1());
+    return true;
 }

@@ -15,7 +15,8 @@ int PrimaryScreenWidthBeforeApp(const QString &drmRoot = QStringLiteral("/sys/cl
 // "1.4" for a 1920-pixel screen; empty for width 0.
 QString ScaleFactorForWidth(int width);
 
-// Sets QT_SCALE_FACTOR from the primary screen width when it can be known.
-void ApplyScreenScaleFactor();
+// Sets QT_SCALE_FACTOR from the primary screen width when it can be known;
+// returns whether it did.
+bool ApplyScreenScaleFactor();
 
 #endif // SCREENSCALE_H

@@ -2,7 +2,8 @@
 #define SINGLEINSTANCE_H
 
 // Keeps MeterLog to one running instance per user: a lock file of the given
-// name in the temporary folder, held for the life of the object.
+// name (with the user's id) in the temporary folder, held for the life of the
+// object.
 
 #include <QLockFile>
 #include <QString>

@@ -7,16 +7,28 @@ cd "$(dirname "$0")/.."
 PACKAGES=(g++ make cmake qtbase5-dev libqcustomplot-dev qttools5-dev qttools5-dev-tools
           fonts-liberation)
 
+installed() {
+  [ "$(dpkg-query -W -f='${Status}' "$1" 2>/dev/null)" = "install ok installed" ]
+}
+
 missing=()
 for p in "${PACKAGES[@]}"; do
-  dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+  installed "$p" || missing+=("$p")
 done
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
-  SUDO=""
-  [ "$(id -u)" -ne 0 ] && SUDO="sudo"
-  $SUDO env DEBIAN_FRONTEND=noninteractive apt-get update -q
-  $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+  SUDO=()
+  if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null 2>&1; then
+      echo "These packages are missing and sudo is not available. As root, run:" >&2
+      echo "  apt-get update && apt-get install -y ${missing[*]}" >&2
+      exit 1
+    fi
+    SUDO=(sudo)
+  fi
+  "${SUDO[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
+  "${SUDO[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
+    "${missing[@]}"
 fi
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null

@@ -35,13 +35,23 @@ private:
     QCPRange yRange() const { return plot->yAxis->range(); }
     QCPRange y2Range() const { return plot->yAxis2->range(); }
     // Every drawn graph (no legend carriers) with its point count.
-    QList<int> drawnGraphSizes() const
+    // Lengths of the runs of drawn points of a graph; missing samples are NaN
+    // and break the line.
+    static QList<int> runsOf(const QCPGraph *graph)
     {
-        QList<int> sizes;
-        for (int i = 0; i < plot->graphCount(); ++i)
-            if (plot->graph(i)->visible())
-                sizes << plot->graph(i)->data()->size();
-        return sizes;
+        QList<int> runs;
+        int run = 0;
+        for (const QCPGraphData &point : *graph->data()) {
+            if (!qIsNaN(point.value)) {
+                ++run;
+            } else if (run > 0) {
+                runs << run;
+                run = 0;
+            }
+        }
+        if (run > 0)
+            runs << run;
+        return runs;
     }
     void build() { window->PlotRecordChart(); }
     QString readOutAt(double key)
@@ -208,13 +218,14 @@ private slots:
         QCOMPARE(yRange().lower, -2.0);
         QCOMPARE(yRange().upper, 45.0);
         QCOMPARE(legend(), (QStringList{"Temperature", "High T ALM Line", "Low T ALM Line"}));
-        QCOMPARE(plot->graphCount(), 5);
+        QCOMPARE(plot->graphCount(), 4);
         QVERIFY(!plot->graph(0)->visible());
         // Missing samples of the legend carrier sit in the middle of the range.
         QCOMPARE(plot->graph(0)->data()->at(1)->value, 21.5);
-        QCOMPARE(drawnGraphSizes(), (QList<int>{1, 2, 5, 5}));
-        QCOMPARE(plot->graph(3)->data()->at(0)->value, 40.0);
-        QCOMPARE(plot->graph(4)->data()->at(0)->value, 3.0);
+        // The drawn curve: a run of one sample, a gap, a run of two.
+        QCOMPARE(runsOf(plot->graph(1)), (QList<int>{1, 2}));
+        QCOMPARE(plot->graph(2)->data()->at(0)->value, 40.0);
+        QCOMPARE(plot->graph(3)->data()->at(0)->value, 3.0);
         QCOMPARE(plot->yAxis->label(), QStringLiteral("Temperature(℃)"));
         QVERIFY(plot->yAxis2->visible());
         QVERIFY(!plot->yAxis2->tickLabels());
@@ -229,7 +240,7 @@ private slots:
         window->UpdateDataTable();
         build();
         QCOMPARE(legend().first(), QStringLiteral("Temperature"));
-        QCOMPARE(drawnGraphSizes(), (QList<int>{3, 3}));  // the alarm lines only
+        QVERIFY(runsOf(plot->graph(1)).isEmpty());  // nothing of the curve is drawn
         QCOMPARE(plot->yAxis->label(), QStringLiteral("Temperature(℉)"));
     }
 
@@ -324,12 +335,11 @@ private slots:
         FinishRecord(UartData);
         window->UpdateDataTable();
         build();
-        // temperature, humidity, dew point, wet bulb, carrier, four alarm lines, two runs
-        QCOMPARE(plot->graphCount(), 11);
+        // temperature, humidity, dew point, wet bulb, carrier, four alarm lines, the runs
+        QCOMPARE(plot->graphCount(), 10);
         QVERIFY(!plot->graph(4)->visible());
-        QCOMPARE(plot->graph(9)->data()->size(), 1);
-        QCOMPARE(plot->graph(10)->data()->size(), 2);
-        QCOMPARE(plot->graph(10)->pen().color(), UartData.ChannelColor[4]);
+        QCOMPARE(runsOf(plot->graph(9)), (QList<int>{1, 2}));
+        QCOMPARE(plot->graph(9)->pen().color(), UartData.ChannelColor[4]);
         QCOMPARE(plot->legend->itemCount(), 9);
     }
 
@@ -403,14 +413,16 @@ private slots:
         FinishRecord(UartData);
         window->UpdateDataTable();
         build();
-        QCOMPARE(plot->graphCount(), firstRun + 4);  // T1 one run, T2 two, T3 one, T4 none
-        const int expectedColours[] = {0, 1, 1, 2};
-        const int expectedSizes[] = {4, 1, 2, 4};
-        for (int r = 0; r < 4; ++r) {
-            QCPGraph *run = plot->graph(firstRun + r);
-            QCOMPARE(run->pen().color(), UartData.ChannelColor[expectedColours[r]]);
-            QCOMPARE(run->data()->size(), expectedSizes[r]);
+        QCOMPARE(plot->graphCount(), firstRun + 4);
+        const QList<QList<int>> expectedRuns{{4}, {1, 2}, {4}, {}};
+        for (int k = 0; k < 4; ++k) {
+            QCPGraph *runs = plot->graph(firstRun + k);
+            QCOMPARE(runs->pen().color(), UartData.ChannelColor[k]);
+            QCOMPARE(runsOf(runs), expectedRuns[k]);
         }
+        // The value range spans the probes that are present.
+        QCOMPARE(yRange().upper, qMax(40.0, 28.0) + 5.0);
+        QCOMPARE(yRange().lower, qMin(3.0, 20.0) - 5.0);
         QCOMPARE(legend().mid(0, 4), (QStringList{"T1", "T2", "T3", "T4"}));
         QVERIFY(!plot->yAxis2->tickLabels());
     }
@@ -537,8 +549,10 @@ private slots:
         plot->xAxis->setRange(last + 100, last + 500);
         QCOMPARE(plot->xAxis->range().lower, first);
         QCOMPARE(plot->xAxis->range().upper, last);
+        // Wholly before the record: the lower bound is set to the first sample,
+        // the range turns round, and the upper bound then goes to the last.
         plot->xAxis->setRange(first - 500, first - 100);
-        QVERIFY(plot->xAxis->range().lower <= first);
+        QCOMPARE(plot->xAxis->range().lower, first - 100);
         QCOMPARE(plot->xAxis->range().upper, last);
         plot->xAxis->setRange(first + 60, first + 120);
         QCOMPARE(plot->xAxis->label(),
@@ -555,6 +569,9 @@ private slots:
         window->MagnifySlot();
         QVERIFY(window->ZoomMode);
         QCOMPARE(int(plot->interactions()), 0x13);
+        plot->addGraph();
+        window->MagnifySlot();  // a second Zoom does not rebuild
+        QCOMPARE(plot->graphCount(), 4);
         window->RestoreSlot();
         QVERIFY(!window->ZoomMode);
         QCOMPARE(int(plot->interactions()), 0);
@@ -620,6 +637,66 @@ private slots:
         build();
         window->Tracer->setText(QString());
         QTEST(readOutAt(FixtureStart().toTime_t() + 60.0 * sample), "text");
+    }
+
+    void readOutSitsOnTheCurveOrMidRange_data()
+    {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<bool>("onCurve");
+        QTest::newRow("decibel on the curve") << 6201 << true;
+        QTest::newRow("3707 on the curve") << 3707 << true;
+        QTest::newRow("3702 mid-range") << 3702 << false;
+        QTest::newRow("4401 mid-range") << 4401 << false;
+    }
+
+    void readOutSitsOnTheCurveOrMidRange()
+    {
+        QFETCH(int, model);
+        QFETCH(bool, onCurve);
+        StartRecord(UartData, model, 3);
+        for (int i = 0; i < 3; ++i) {
+            UartData.DecibelValue[i] = 60.0 + 10 * i;
+            UartData.TempRaw[i] = 10.0 + 10 * i;
+            UartData.Humidity[i] = 50.0;
+        }
+        FinishRecord(UartData);
+        window->UpdateDataTable();
+        build();
+        readOutAt(FixtureStart().toTime_t() + 60.0);
+        const double y = window->Tracer->tracer->position->coords().y();
+        const double expected = onCurve ? (model == 6201 ? 70.0 : 20.0) : yRange().center();
+        QVERIFY2(qAbs(y - expected) < 0.5, qPrintable(QString::number(y)));
+    }
+
+    void readOutIgnoresTheSamePositionTwice()
+    {
+        StartRecord(UartData, 6201, 3);
+        FinishRecord(UartData);
+        window->UpdateDataTable();
+        build();
+        readOutAt(FixtureStart().toTime_t());
+        window->Tracer->setText(QStringLiteral("untouched"));
+        QMouseEvent again(QEvent::MouseMove,
+                          QPointF(plot->xAxis->coordToPixel(FixtureStart().toTime_t()), 200.0),
+                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        window->showTracer(&again);
+        QCOMPARE(window->Tracer->label->text(), QStringLiteral("untouched"));
+    }
+
+    void readOutNamesTheHalfSecondSampleUnderTheCursor()
+    {
+        StartRecord(UartData, 5301, 4, 0);
+        const QDateTime t = FixtureStart();
+        const QDateTime stamps[] = {t, t, t.addSecs(1), t.addSecs(1)};
+        std::copy(stamps, stamps + 4, UartData.SampleTime);
+        for (int i = 0; i < 4; ++i)
+            UartData.LightRaw[i] = 100.0 * (i + 1);
+        FinishRecord(UartData);
+        window->UpdateDataTable();
+        build();
+        plot->xAxis->setRange(t.toTime_t() - 1.0, t.toTime_t() + 2.5);
+        QVERIFY(readOutAt(t.toTime_t() + 0.5).startsWith(QStringLiteral("Light:200.0")));
+        QVERIFY(readOutAt(t.toTime_t() + 1.5).startsWith(QStringLiteral("Light:400.0")));
     }
 
     void readOutSnapsToTheRecordEnds()

@@ -224,10 +224,15 @@ void TestConfig::damagedFileFallsBackPerKey_data()
                        "DateTimeFormat=yyyy/MM/dd hh:mm:ss", "Show_TIP=false",
                        "Color2=#ff123456"};
     QTest::newRow("bad values")
-        << QByteArray("[System]\nLanguage=\nPassword=\nDateformat=5\nMeterType=abc\n"
+        << QByteArray("[System]\nLanguage=\nDateformat=x5\nMeterType=abc\n"
                       "[Help]\nHelp_file=\n[Show]\nShow_ALM=maybe\nShow_TIP=2\n"
                       "Channel1Color=notacolour\nChannel3Color=\nChannel4Color=@Variant(\\0)\n")
         << QStringList();
+    // An empty password and an unknown date order are kept as they stand:
+    // the format stays the default one, and the next save restores defaults.
+    QTest::newRow("empty password, date order 5")
+        << QByteArray("[System]\nPassword=\nDateformat=5\n")
+        << QStringList{"Password=", "Dateformat=5"};
     QTest::newRow("good keys among garbage lines")
         << QByteArray("[System]\nDateformat=2\n\x01\x02junk\xff\n[Show]\nShow_ALM=FALSE\n")
         << QStringList{"Dateformat=2", "DateTimeFormat=MM/dd/yyyy hh:mm:ss", "Show_ALM=false"};

@@ -175,12 +175,17 @@ private slots:
         QTest::newRow("record starts with a gap") << QVector<double>{m, 22, 19, m} << 22.0 << 19.0
                                                   << 1 << 2 << 20.5;
         QTest::newRow("all missing") << QVector<double>{m, m} << m << m << 0 << 0 << 0.0;
+        // Shown in degrees Fahrenheit, a missing sample reads -868.0 and still
+        // takes no part.
+        QTest::newRow("Fahrenheit") << QVector<double>{m, 20, m, 10} << 68.0 << 50.0 << 1 << 3
+                                    << 59.0;
     }
 
     void missingTemperaturesAreLeftOut()
     {
         QFETCH(QVector<double>, temperatures);
         StartRecord(UartData, 3702, temperatures.size());
+        UartData.AltUnit = QByteArray(QTest::currentDataTag()) == "Fahrenheit";
         for (int i = 0; i < temperatures.size(); ++i) {
             UartData.TempRaw[i] = temperatures[i];
             UartData.Humidity[i] = 50.0;
@@ -328,9 +333,13 @@ private slots:
         QCOMPARE(UartData.ProbeAverages[1], 0.0);
         QCOMPARE(UartData.ProbeExtremes[2].Min, 5.0);
         QCOMPARE(UartData.ProbeExtremeIndex[2].Min, 1);
-        // The temperature pair spans the present probes.
-        QCOMPARE(UartData.ShownExtremes.Temperature.Max, 30.0);
-        QCOMPARE(UartData.ShownExtremes.Temperature.Min, 5.0);
+        // An absent probe's pair holds the no-value mark its readers look for.
+        QCOMPARE(UartData.ProbeExtremes[1].Max, UartDataStore::MissingValue);
+        QCOMPARE(UartData.ProbeExtremes[1].Min, UartDataStore::MissingValue);
+        // The list marks a missing reading.
+        QCOMPARE(cell(1, 2), QStringLiteral("----"));
+        QCOMPARE(cell(1, 3), QStringLiteral("----"));
+        QCOMPARE(cell(1, 4), QStringLiteral("5.0"));
     }
 
     void emptyRecordNeitherDividesNorQueries()
@@ -370,6 +379,10 @@ private slots:
         QFETCH(int, fromSeconds);
         QFETCH(int, toSeconds);
         StartRecord(UartData, 6201, 200);
+        for (int i = 0; i < 200; ++i)
+            UartData.DecibelValue[i] = 60.0 + (i % 10);
+        UartData.DecibelValue[3] = 99.0;
+        UartData.DecibelValue[150] = 30.0;
         FinishRecord(UartData);
         window->UpdateDataTable();
         query(FixtureStart().addSecs(fromSeconds), FixtureStart().addSecs(toSeconds));
@@ -379,8 +392,11 @@ private slots:
         QCOMPARE(table()->rowCount(), UartData.ShowEnd - UartData.ShowStart);
         // Rows carry the sample's number in the whole record.
         QCOMPARE(cell(0, 0), QString::number(UartData.ShowStart + 1));
-        // Statistics stay those of the whole record.
-        QCOMPARE(UartData.ExtremeIndex.Decibel.Max, 0);
+        // Statistics stay those of the whole record: its loudest sample lies
+        // outside every queried span but "clamped to the record".
+        QCOMPARE(UartData.ShownExtremes.Decibel.Max, 99.0);
+        QCOMPARE(UartData.ExtremeIndex.Decibel.Max, 3);
+        QCOMPARE(UartData.ExtremeIndex.Decibel.Min, 150);
     }
 
     void queryIncludesOnlyTheFirstOfEqualStamps()

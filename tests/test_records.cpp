@@ -3,6 +3,7 @@
 // refused writes, and the example records of the source tree.
 
 #include "app/modelfamily.h"
+#include "app/recordimage.h"
 #include "app/recordfile.h"
 #include "app/uartdatastore.h"
 #include "tests/support/workdir.h"
@@ -152,6 +153,7 @@ private slots:
     void unreadableFileRefused();
     void writeRefused_data();
     void writeRefused();
+    void longestNamesStillLoad();
     void examplesLoad();
 
 private:
@@ -482,3 +484,24 @@ void TestRecords::examplesLoad()
 
 QTEST_GUILESS_MAIN(TestRecords)
 #include "test_records.moc"
+
+// What the writer accepts, the reader opens again; one character more is
+// refused before anything is written.
+void TestRecords::longestNamesStillLoad()
+{
+    UartDataStore &a = *m_source;
+    FillSampleRecord(a, OptionsFor(3702, false));
+    a.RECFileName = QString(RecordImageFormat::MaxTextLength, QLatin1Char('N'));
+    a.RECDeviceID = QString(RecordImageFormat::MaxTextLength, QLatin1Char('D'));
+    const QString path = m_dir->filePath("longest.rec");
+    QString error;
+    QVERIFY2(WriteRecordFile(a, path, &error), qPrintable(error));
+    QVERIFY2(ReadRecordFile(path, *m_target, &error), qPrintable(error));
+    QCOMPARE(m_target->RECFileName, a.RECFileName);
+
+    a.RECDeviceID += QLatin1Char('D');
+    const QString longer = m_dir->filePath("longer.rec");
+    QVERIFY(!WriteRecordFile(a, longer, &error));
+    QVERIFY2(error.contains("longer than 256"), qPrintable(error));
+    QVERIFY(!QFileInfo::exists(longer));
+}

@@ -30,10 +30,7 @@ MainWindow::MainWindow(QWidget *parent)
     InitResources();
     ui->setupUi(this);
     InstallTitleBar();
-    // Fill the screen even where no window manager carries out the maximised
-    // state (the frameless window has no frame of its own to resize).
-    if (QScreen *screen = QGuiApplication::primaryScreen())
-        setGeometry(screen->availableGeometry());
+    PlaceOnScreen();
     setWindowState(Qt::WindowMaximized);
     KnownLoggerTable::Read(UartDataStore::KnownLoggerFilePath(), &UartData.KnownLoggers);
     UartData.ScanLanguages();
@@ -72,6 +69,20 @@ void MainWindow::InstallTitleBar()
     topLayout->addWidget(menu);
     setMenuWidget(top);
     connect(MainTitleBar, &TitleBar::send_close, this, &QWidget::close);
+}
+
+// The normal (restored) size: the 1366 x 768 the layout was drawn for,
+// centred and kept within the screen, also where no window manager carries
+// out the maximised state.
+void MainWindow::PlaceOnScreen()
+{
+    QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    QRect normal(0, 0, qMin(1366, available.width()), qMin(768, available.height()));
+    normal.moveCenter(available.center());
+    setGeometry(normal);
 }
 
 void MainWindow::CreateWorkers()

@@ -95,6 +95,7 @@ public slots:
 
 private:
     void InstallTitleBar();
+    void PlaceOnScreen();
     void CreateWorkers();
     void ConnectSignals();
     void InitUiState();

@@ -65,15 +65,21 @@ GraphSpec Series(GraphKind kind, const char *name, int color, ValueAxis axis,
     return g;
 }
 
-// A temperature-type curve whose samples without a temperature are left out,
-// so the line breaks there instead of plunging to the "no value" mark.
-GraphSpec BrokenAtMissing(const char *name, int color, const double *values,
-                          const double *temperatureRaw)
+// A series whose samples without a recorded value are left out (NaN), so the
+// line breaks there: no line crosses a gap, and a lone sample between two
+// gaps draws nothing, as a run of one point would.
+GraphSpec BrokenAtMissing(GraphKind kind, const char *name, int color, const double *values,
+                          const double *raw)
 {
-    GraphSpec g = Series(GraphKind::Curve, name, color, ValueAxis::Y1, values, temperatureRaw);
+    GraphSpec g = Series(kind, name, color, ValueAxis::Y1, values, raw);
     g.SubstituteMissing = true;
     g.Substitute = std::numeric_limits<double>::quiet_NaN();
     return g;
+}
+
+GraphSpec BrokenAtMissing(const char *name, int color, const double *values, const double *raw)
+{
+    return BrokenAtMissing(GraphKind::Curve, name, color, values, raw);
 }
 
 void AppendAlarmPair(ChartPlan &plan, const UartDataStore &s, const char *high, const char *low,
@@ -195,8 +201,8 @@ ChartPlan TemperatureChartPlan(const UartDataStore &s)
     carrier.Raw = s.TempRaw;
     carrier.SubstituteMissing = true;
     carrier.Substitute = (plan.YUpper + plan.YLower) / 2;
-    plan.Graphs.insert(1, Series(GraphKind::Runs, Caption::Temperature, 0, ValueAxis::Y1,
-                                 s.TempValue, s.TempRaw));
+    plan.Graphs.insert(
+        1, BrokenAtMissing(GraphKind::Runs, Caption::Temperature, 0, s.TempValue, s.TempRaw));
     return plan;
 }
 
@@ -223,10 +229,30 @@ ChartPlan ThermoHygroChartPlan(const UartDataStore &s)
                               s.ThermocoupleValue);
     AppendTemperatureHumidityAlarms(plan, s);
     if (thermocouple)
-        plan.Graphs << Series(GraphKind::Runs, Caption::Thermocouple, 4, ValueAxis::Y1,
-                              s.ThermocoupleValue, s.ThermocoupleRaw);
+        plan.Graphs << BrokenAtMissing(GraphKind::Runs, Caption::Thermocouple, 4,
+                                       s.ThermocoupleValue, s.ThermocoupleRaw);
     return plan;
 }
+
+namespace {
+
+// The temperature span of the probes that are present; the record's
+// temperature pair when none is.
+ValuePair ProbeSpan(const UartDataStore &s)
+{
+    ValuePair span = s.ShownExtremes.Temperature;
+    bool any = false;
+    for (int k = 0; k < UartDataStore::ProbeCount; ++k) {
+        if (!s.ProbeEnabled[k])
+            continue;
+        const ValuePair &p = s.ProbeExtremes[k];
+        span = any ? ValuePair{qMax(span.Max, p.Max), qMin(span.Min, p.Min)} : p;
+        any = true;
+    }
+    return span;
+}
+
+} // namespace
 
 ChartPlan FourProbeChartPlan(const UartDataStore &s)
 {
@@ -234,7 +260,7 @@ ChartPlan FourProbeChartPlan(const UartDataStore &s)
     plan.TracerStyle = tsCrosshair_X;
     plan.Layout = AxisLayout::Probes;
     const AlarmPair limits = ShownTemperatureLimits(s);
-    ApplyRange(plan, s.ShownExtremes.Temperature, limits, 5.0, NoClamp, NoClamp);
+    ApplyRange(plan, ProbeSpan(s), limits, 5.0, NoClamp, NoClamp);
     plan.YLabel = TemperatureLabel(s);
     for (int k = 0; k < UartDataStore::ProbeCount; ++k)
         plan.Graphs << Series(GraphKind::Carrier, Caption::Probes[k], k, ValueAxis::Y1,
@@ -242,7 +268,7 @@ ChartPlan FourProbeChartPlan(const UartDataStore &s)
     AppendAlarmPair(plan, s, Caption::HighTemperatureAlarm, Caption::LowTemperatureAlarm, 0,
                     ValueAxis::Y1, limits);
     for (int k = 0; k < UartDataStore::ProbeCount; ++k)
-        plan.Graphs << Series(GraphKind::Runs, Caption::Probes[k], k, ValueAxis::Y1,
-                              s.ProbeValue[k], s.ProbeRaw[k]);
+        plan.Graphs << BrokenAtMissing(GraphKind::Runs, Caption::Probes[k], k, s.ProbeValue[k],
+                                       s.ProbeRaw[k]);
     return plan;
 }

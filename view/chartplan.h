@@ -16,7 +16,8 @@ enum class GraphKind {
     Curve,    // one point per sample, drawn
     Carrier,  // one point per sample, not drawn: carries the legend entry of a run channel
     Alarm,    // a dashed line at a constant value across the record
-    Runs,     // one drawn graph per run of present samples, none in the legend
+    Runs,     // drawn, none in the legend: the runs of present samples, with a gap at
+              // every missing one
 };
 
 struct GraphSpec {

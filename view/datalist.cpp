@@ -19,6 +19,13 @@ bool HasThermocoupleColumn(int model)
 
 } // namespace
 
+QString ListColumn::Text(int sample) const
+{
+    if (Raw && Raw[sample] == UartDataStore::MissingValue)
+        return QStringLiteral("----");
+    return QString::number(Values[sample], 'f', 1);
+}
+
 ListKind ListKindFor(int model)
 {
     const int family = UartDataStore::Family(model);
@@ -56,7 +63,8 @@ QVector<ListColumn> ChannelListColumns(const UartDataStore &s)
     if (IsFourProbe(model)) {
         QVector<ListColumn> columns;
         for (int k = 0; k < UartDataStore::ProbeCount; ++k)
-            columns.append({QStringLiteral("T%1").arg(k + 1) + unit, s.ProbeValue[k]});
+            columns.append(
+                {QStringLiteral("T%1").arg(k + 1) + unit, s.ProbeValue[k], s.ProbeRaw[k]});
         return columns;
     }
     if (model == 3709)
@@ -66,12 +74,14 @@ QVector<ListColumn> ChannelListColumns(const UartDataStore &s)
     if (UartDataStore::Family(model) == 53)
         return {{MainTr(Caption::Light) + s.LightUnitLabel(), s.LightValue}};
 
-    QVector<ListColumn> columns {{MainTr(Caption::Temperature) + unit, s.TempValue},
+    // Family 44: a missing reading is marked rather than listed as a number.
+    QVector<ListColumn> columns {{MainTr(Caption::Temperature) + unit, s.TempValue, s.TempRaw},
                                  {MainTr(Caption::HumidityList), s.Humidity}};
     if (s.ShowDewPoint)
-        columns.append({MainTr(Caption::DewPoint) + unit, s.DewPointValue});
-    columns.append({MainTr(Caption::WetBulb) + unit, s.WetBulbValue});
+        columns.append({MainTr(Caption::DewPoint) + unit, s.DewPointValue, s.TempRaw});
+    columns.append({MainTr(Caption::WetBulb) + unit, s.WetBulbValue, s.TempRaw});
     if (HasThermocoupleColumn(model))
-        columns.append({MainTr(Caption::Thermocouple) + unit, s.ThermocoupleValue});
+        columns.append(
+            {MainTr(Caption::Thermocouple) + unit, s.ThermocoupleValue, s.ThermocoupleRaw});
     return columns;
 }

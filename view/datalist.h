@@ -13,6 +13,11 @@ class UartDataStore;
 struct ListColumn {
     QString Header;
     const double *Values;
+    // Recorded values: where one is -500.0 the cell reads "----". Without
+    // them every value is written as its number.
+    const double *Raw = nullptr;
+
+    QString Text(int sample) const;
 };
 
 enum class ListKind {

@@ -124,32 +124,6 @@ QVector<double> SeriesValues(const GraphSpec &spec, int count)
     return values;
 }
 
-// One drawn graph per run of present samples, each without a legend entry.
-void AddRunGraphs(QCustomPlot *plot, const GraphSpec &spec, const QVector<double> &keys,
-                  const QColor &color)
-{
-    QVector<double> runKeys;
-    QVector<double> runValues;
-    const auto closeRun = [&]() {
-        SmoothGraph *graph = AddGraph(plot, spec, CurvePen(color));
-        graph->setData(runKeys, runValues);
-        graph->setName(spec.Name);
-        graph->removeFromLegend();
-        runKeys.clear();
-        runValues.clear();
-    };
-    for (int i = 0; i < keys.size(); ++i) {
-        if (spec.Raw[i] != UartDataStore::MissingValue) {
-            runKeys.append(keys[i]);
-            runValues.append(spec.Values[i]);
-        } else if (!runValues.isEmpty()) {
-            closeRun();
-        }
-    }
-    if (!runValues.isEmpty())
-        closeRun();
-}
-
 } // namespace
 
 void MainWindow::BuildChart(const ChartPlan &plan)
@@ -177,7 +151,10 @@ void MainWindow::BuildChart(const ChartPlan &plan)
         plot->plotLayout()->addElement(0, 0, ChartTitle);
     const int count = UartData.Lognum;
     if (count == 0) {
-        // A record without samples shows its title over an empty chart.
+        // A record without samples shows its title over an empty chart, with
+        // nothing left of the chart before.
+        plot->xAxis->setLabel(QString());
+        plot->legend->setVisible(false);
         Tracer->setVisible(false);
         plot->replot(QCustomPlot::rpRefreshHint);
         return;
@@ -233,10 +210,6 @@ void MainWindow::BuildChart(const ChartPlan &plan)
     // 13-14: the graphs in the plan's order
     for (const GraphSpec &spec : plan.Graphs) {
         const QColor color = UartData.ChannelColor[spec.Color];
-        if (spec.Kind == GraphKind::Runs) {
-            AddRunGraphs(plot, spec, keys, color);
-            continue;
-        }
         const QPen pen = spec.Kind == GraphKind::Alarm ? AlarmPen(color, spec.HighAlarm)
                                                        : CurvePen(color);
         SmoothGraph *graph = AddGraph(plot, spec, pen);
@@ -244,6 +217,8 @@ void MainWindow::BuildChart(const ChartPlan &plan)
         graph->setName(spec.Name);
         if (spec.Kind == GraphKind::Carrier)
             graph->setVisible(false);
+        if (spec.Kind == GraphKind::Runs)
+            graph->removeFromLegend();
     }
 
     // 15: the full axes box, unless the second value axis has its own range

@@ -27,6 +27,15 @@ QString TemperatureText(double shown, double raw, const QString &missing)
     return Fixed(shown) + UartData.TemperatureUnitLabel();
 }
 
+QVector<double> KeysOf(const QCPGraph &graph)
+{
+    QVector<double> keys;
+    keys.reserve(graph.data()->size());
+    for (const QCPGraphData &point : *graph.data())
+        keys.append(point.key);
+    return keys;
+}
+
 bool IsTemperatureOnly(int model)
 {
     return model == 3701 || model == 3721 || model == 3707;
@@ -48,15 +57,22 @@ void MainWindow::showTracer(QMouseEvent *event)
 
     const QCPRange visible = CustomPlot->xAxis->range();
     const bool flip = x > (visible.lower + visible.upper) * 0.5;
-    const double first = UartData.SampleTimeT[0];
-    const double last = UartData.SampleTimeT[UartData.Lognum - 1];
-    const double xc = qBound(first, qBound(visible.lower, x, visible.upper), last);
-    const int i = SnapSampleIndex(UartData.SampleTimeT, UartData.Lognum, xc);
-    const double y = GraphValueAt(CustomPlot->graphCount() > 0 ? CustomPlot->graph(0) : nullptr, xc);
-    const double ymid = CustomPlot->yAxis->range().center();
-
+    const QCPGraph *curve = CustomPlot->graphCount() > 0 ? CustomPlot->graph(0) : nullptr;
     const int model = UartData.RECModel;
     const int family = UartDataStore::Family(model);
+    // Light keys carry half seconds that the whole-second stamps do not: the
+    // read-out follows the keys the curve was drawn with, so that it names
+    // the sample under the cursor.
+    const bool onCurveKeys = family == 53 && curve && curve->data()->size() == UartData.Lognum;
+    const QVector<double> keys = onCurveKeys ? KeysOf(*curve) : QVector<double>();
+    const double first = onCurveKeys ? keys.first() : UartData.SampleTimeT[0];
+    const double last = onCurveKeys ? keys.last() : UartData.SampleTimeT[UartData.Lognum - 1];
+    const double xc = qBound(first, qBound(visible.lower, x, visible.upper), last);
+    const int i = onCurveKeys ? SnapKeyIndex(keys, xc)
+                              : SnapSampleIndex(UartData.SampleTimeT, UartData.Lognum, xc);
+    const double y = GraphValueAt(curve, xc);
+    const double ymid = CustomPlot->yAxis->range().center();
+
     QStringList lines;
     double tracerY = y;
     bool wide = false;

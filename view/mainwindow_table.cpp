@@ -28,7 +28,10 @@ void MainWindow::UpdateDataTable()
     case ListKind::Decibel: InitDecibelTable(); break;
     case ListKind::Logger: InitLoggerTable(); break;
     case ListKind::Channel: InitChannelTable(); break;
-    case ListKind::None: break;
+    case ListKind::None:
+        TableHeaders.clear();
+        table->setColumnCount(0);
+        break;
     }
 }
 
@@ -119,7 +122,7 @@ void MainWindow::FillListRows(const QVector<ListColumn> &columns)
         table->setItem(row, 0, CentredItem(QString::number(i + 1)));
         table->setItem(row, 1, CentredItem(UartData.SampleTime[i].toString(UartData.DateTimeFormat)));
         for (int c = 0; c < columns.size(); ++c)
-            table->setItem(row, c + 2, CentredItem(QString::number(columns[c].Values[i], 'f', 1)));
+            table->setItem(row, c + 2, CentredItem(columns[c].Text(i)));
     }
     table->setUpdatesEnabled(true);
     table->resizeColumnsToContents();

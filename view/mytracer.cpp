@@ -149,20 +149,40 @@ void myTracer::updatePosition(double x, double y, bool flip, bool wide)
 
 // ---------------------------------------------------------------------------
 
-int SnapSampleIndex(const quint32 *times, int count, double xc)
+namespace {
+
+// The first i with key(i) + half >= xc; beyond the last sample, the first
+// sample that carries the last key.
+template<typename KeyOf>
+int SnapIndex(int count, double half, double xc, KeyOf keyOf)
 {
     if (count < 1)
         return -1;
-    const quint32 half = count >= 2 ? (times[1] - times[0]) / 2 : 0;
     for (int i = 0; i < count; ++i) {
-        // The sum in double: a stamp near the top of the range must not wrap.
-        if (double(times[i]) + double(half) >= xc)
+        if (keyOf(i) + half >= xc)
             return i;
     }
     int last = count - 1;
-    while (last > 0 && times[last - 1] == times[count - 1])
+    while (last > 0 && keyOf(last - 1) == keyOf(count - 1))
         --last;
     return last;
+}
+
+} // namespace
+
+int SnapSampleIndex(const quint32 *times, int count, double xc)
+{
+    // Half the first interval in whole seconds; the sum in double, so that a
+    // stamp near the top of the range cannot wrap.
+    const quint32 half = count >= 2 ? (times[1] - times[0]) / 2 : 0;
+    return SnapIndex(count, double(half), xc, [times](int i) { return double(times[i]); });
+}
+
+int SnapKeyIndex(const QVector<double> &keys, double xc)
+{
+    const int count = keys.size();
+    const double half = count >= 2 ? (keys[1] - keys[0]) / 2 : 0.0;
+    return SnapIndex(count, half, xc, [&keys](int i) { return keys[i]; });
 }
 
 double GraphValueAt(const QCPGraph *graph, double key)

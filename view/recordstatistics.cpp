@@ -179,8 +179,10 @@ void ComputeVoltageStatistics(UartDataStore &s)
 
 void ComputeProbeStatistics(UartDataStore &s)
 {
-    bool anyProbe = false;
-    ValuePair all;
+    // An absent probe's pair holds the "no value" mark in the shown unit, the
+    // absence its readers look for.
+    const double absent = s.AltUnit ? UartDataStore::MissingValue * 1.8 + 32.0
+                                    : UartDataStore::MissingValue;
     for (int k = 0; k < UartDataStore::ProbeCount; ++k) {
         const double *raw = s.ProbeRaw[k];
         const Present probePresent = [raw](int i) { return raw[i] != UartDataStore::MissingValue; };
@@ -189,20 +191,14 @@ void ComputeProbeStatistics(UartDataStore &s)
             enabled = probePresent(i);
         s.ProbeEnabled[k] = enabled;
         if (!enabled) {
-            s.ProbeExtremes[k] = ValuePair();
+            s.ProbeExtremes[k] = ValuePair{absent, absent};
             s.ProbeExtremeIndex[k] = IntPair();
             s.ProbeAverages[k] = 0.0;
             continue;
         }
         ScanChannel(s.ProbeValue[k], s.Lognum, probePresent,
                     {&s.ProbeExtremes[k], &s.ProbeExtremeIndex[k], &s.ProbeAverages[k]});
-        const ValuePair &p = s.ProbeExtremes[k];
-        all = anyProbe ? ValuePair{qMax(all.Max, p.Max), qMin(all.Min, p.Min)} : p;
-        anyProbe = true;
     }
-    if (anyProbe)
-        s.ShownExtremes.Temperature = all;
-    CopyExtremes(s);
 }
 
 void CopyExtremes(UartDataStore &s)

@@ -18,8 +18,8 @@ void ComputeLoggerStatistics(UartDataStore &store);
 void ComputeLightStatistics(UartDataStore &store);
 void ComputeCurrentStatistics(UartDataStore &store);
 void ComputeVoltageStatistics(UartDataStore &store);
-// Probes T1..T4; also sets ProbeEnabled and the temperature pair over all
-// present probes.
+// Probes T1..T4, and ProbeEnabled: a probe is present when at least one of
+// its recorded samples holds a value.
 void ComputeProbeStatistics(UartDataStore &store);
 // The second copy of the extremes that the exports read.
 void CopyExtremes(UartDataStore &store);
