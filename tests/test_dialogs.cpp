@@ -1,5 +1,5 @@
-// The message dialog and the frameless title bar, driven as a user would:
-// clicks, keys and drags on real widgets under the offscreen platform.
+// The message dialog and the frameless title bar, driven by clicks, keys and
+// drags on real widgets under the offscreen platform.
 
 #include "tests/support/workdir.h"
 #include "ui/qmessagedialog.h"
@@ -49,15 +49,14 @@ int shownIconHeight(QWidget &owner)
     return shown.isNull() ? 0 : shown.height();
 }
 
-bool savePicture(const QString &path, QSize size)
+// A green picture of the size; a text file when the size is invalid.
+bool saveIcon(const QString &path, QSize size)
 {
-    QImage picture(size, QImage::Format_RGB32);
-    picture.fill(Qt::green);
-    return picture.save(path, "PNG");
-}
-
-bool saveText(const QString &path)
-{
+    if (size.isValid()) {
+        QImage picture(size, QImage::Format_RGB32);
+        picture.fill(Qt::green);
+        return picture.save(path, "PNG");
+    }
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write("not a picture") > 0;
 }
@@ -68,24 +67,6 @@ void sendMouse(QWidget *target, QEvent::Type type, QPoint global, Qt::MouseButto
     QMouseEvent event(type, target->mapFromGlobal(global), global, button, held, Qt::NoModifier);
     QApplication::sendEvent(target, &event);
 }
-
-// A frameless top-level window whose title bar installs the window's layout.
-struct Host {
-    QWidget window;
-    TitleBar *bar;
-    Host()
-    {
-        window.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-        window.setGeometry(100, 100, 400, 300);
-        bar = new TitleBar(&window);
-    }
-    bool show()
-    {
-        window.show();
-        return QTest::qWaitForWindowExposed(&window);
-    }
-    void click(const char *button) { QTest::mouseClick(child(*bar, button), Qt::LeftButton); }
-};
 
 } // namespace
 
@@ -134,68 +115,48 @@ private slots:
         QCOMPARE(dialog.exec(), result);
     }
 
-    void closeButtonPlace_data()
-    {
-        QTest::addColumn<QList<bool>>("hideCalls");
-        QTest::newRow("hidden") << QList<bool>{true};
-        QTest::newRow("shown again") << QList<bool>{true, false};
-        QTest::newRow("hidden twice, shown") << QList<bool>{true, true, false};
-    }
-
+    // Hidden and shown again, Close keeps its place between OK and the right spacer.
     void closeButtonPlace()
     {
-        QFETCH(QList<bool>, hideCalls);
         QMessageDialog dialog;
-        for (bool hide : hideCalls)
-            dialog.HideCloseButton(hide);
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-
         QPushButton *ok = child(dialog, "pushButtonOK");
         QPushButton *close = child(dialog, "pushButtonClose");
         auto *row = child<QHBoxLayout>(dialog, "horizontalLayout");
-        QCOMPARE(close->isVisible(), !hideCalls.last());
+        dialog.HideCloseButton(true);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(!close->isVisible());
+        dialog.HideCloseButton(false);
+        QVERIFY(close->isVisible());
         QCOMPARE(row->count(), 4);
         QCOMPARE(row->indexOf(ok), 1);
         QCOMPARE(row->indexOf(close), 2);
         QVERIFY(row->itemAt(0)->spacerItem() && row->itemAt(3)->spacerItem());
-        if (close->isVisible()) {
-            QVERIFY(close->geometry().left() > ok->geometry().right());
-            QVERIFY(close->geometry().right() < row->itemAt(3)->geometry().left());
-        }
+        QTRY_VERIFY(close->geometry().left() > ok->geometry().right());
+        QVERIFY(close->geometry().right() < row->itemAt(3)->geometry().left());
     }
 
-    // Each setter gives its own widget the font and the text, and no other.
-    void setters_data()
+    // Each setter gives its own widget the font and the text; unset, the
+    // title is empty and the message reads "TextLabel".
+    void textsAndFonts()
     {
-        QTest::addColumn<int>("setter");
-        QTest::addColumn<QString>("target");
-        QTest::newRow("title") << 0 << "titleTextLabel";
-        QTest::newRow("OK") << 1 << "pushButtonOK";
-        QTest::newRow("Close") << 2 << "pushButtonClose";
-        QTest::newRow("message") << 3 << "label";
-    }
-
-    void setters()
-    {
-        QFETCH(int, setter);
-        QFETCH(QString, target);
-        using Setter = void (QMessageDialog::*)(const QString &, QFont);
-        const Setter setters[] = {&QMessageDialog::SetTitleText, &QMessageDialog::SetOKText,
-                                  &QMessageDialog::SetCloseText, &QMessageDialog::SetMessageText};
-        const QMap<QString, QString> defaults = {{"titleTextLabel", ""}, {"pushButtonOK", "OK"},
-                                                 {"pushButtonClose", "Close"},
-                                                 {"label", "TextLabel"}};
+        const QStringList names{"titleTextLabel", "pushButtonOK", "pushButtonClose", "label"};
         QMessageDialog dialog;
-        (dialog.*setters[setter])("Report saved as a.pdf!", QFont("Arial", 18));
-        for (const QString &name : defaults.keys()) {
-            QWidget *widget = child<QWidget>(dialog, name);
-            const bool set = name == target;
-            QCOMPARE(widget->property("text").toString(),
-                     set ? QString("Report saved as a.pdf!") : defaults[name]);
-            if (set)
-                QCOMPARE(widget->font().pointSize(), 18);
-        }
+        auto texts = [&] {
+            QStringList shown;
+            for (const QString &name : names)
+                shown << child<QWidget>(dialog, name)->property("text").toString();
+            return shown;
+        };
+        QCOMPARE(texts(), QStringList({"", "OK", "Close", "TextLabel"}));
+        dialog.SetTitleText("Export completed", QFont("Arial", 24));
+        dialog.SetOKText("Open", QFont("Arial", 20));
+        dialog.SetCloseText("Shut", QFont("Arial", 16));
+        dialog.SetMessageText("Report saved as a.pdf!", QFont("Arial", 12));
+        QCOMPARE(texts(),
+                 QStringList({"Export completed", "Open", "Shut", "Report saved as a.pdf!"}));
+        for (int i = 0; i < names.size(); ++i)
+            QCOMPARE(child<QWidget>(dialog, names[i])->font().pointSize(), 24 - 4 * i);
     }
 
     void dialogFrame()
@@ -205,25 +166,31 @@ private slots:
             | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
             | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint;
         QCOMPARE(int(dialog.windowFlags() & relevant), 0xE801);
-
         auto *bar = child<TitleBar>(dialog);
         QCOMPARE(bar->TitleLabel->styleSheet(), QString("color:rgb(255, 255, 255);"));
         QCOMPARE(shownParts(*bar), QStringList({"titleIconLabel", "titleButtonClose"}));
-        QCOMPARE(bar->palette().color(QPalette::Window), QColor(Qt::white));
+        QVERIFY(bar->autoFillBackground());
+        for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            QCOMPARE(bar->palette().color(group, QPalette::Window), QColor(Qt::white));
         QLayout *strip = child<QWidget>(dialog, "widget")->layout();
-        QVERIFY(strip);
-        QCOMPARE(strip->indexOf(bar), 0);
-        QCOMPARE(strip->spacing(), 0);
-        QCOMPARE(strip->contentsMargins(), QMargins());
+        QVERIFY(strip && strip->indexOf(bar) == 0 && strip->spacing() == 0);
     }
 
-    void dialogIcon()
+    // The dialog's icon file; a tall picture fits the bar, an unreadable one
+    // empties the label.
+    void icons()
     {
-        QMessageDialog withoutIcon;
-        QCOMPARE(shownIconHeight(withoutIcon), 0);
-        QVERIFY(QDir().mkpath("Icon") && savePicture("Icon/quillmarknew.png", QSize(16, 16)));
-        QMessageDialog withIcon;
-        QCOMPARE(shownIconHeight(withIcon), 16);
+        QMessageDialog plain;
+        QCOMPARE(shownIconHeight(plain), 0);
+        QVERIFY(QDir().mkpath("Icon") && saveIcon("Icon/quillmarknew.png", QSize(16, 12)));
+        QMessageDialog dialog;
+        QCOMPARE(shownIconHeight(dialog), 12);
+        QVERIFY(saveIcon("tall.png", QSize(100, 70)) && saveIcon("text.png", QSize()));
+        auto *bar = child<TitleBar>(dialog);
+        bar->SetTitleIcon("tall.png");
+        QCOMPARE(shownIconHeight(dialog), 35);
+        bar->SetTitleIcon("text.png");
+        QCOMPARE(shownIconHeight(dialog), 0);
         QDir("Icon").removeRecursively();
     }
 
@@ -261,33 +228,7 @@ private slots:
         QCOMPARE(shownParts(bar), shown);
     }
 
-    void titleIcon_data()
-    {
-        QTest::addColumn<QSize>("pictureSize");   // invalid: the file is no picture
-        QTest::addColumn<bool>("iconBefore");
-        QTest::addColumn<int>("shownHeight");     // 0: no pixmap
-        QTest::newRow("small picture") << QSize(16, 12) << false << 12;
-        QTest::newRow("tall picture fits the bar") << QSize(100, 70) << false << 35;
-        QTest::newRow("not a picture") << QSize() << false << 0;
-        QTest::newRow("unreadable after an icon") << QSize() << true << 0;
-    }
-
-    void titleIcon()
-    {
-        QFETCH(QSize, pictureSize);
-        QFETCH(bool, iconBefore);
-        QFETCH(int, shownHeight);
-        QFile::remove("icon.png");
-        QVERIFY(savePicture("before.png", QSize(8, 8)));
-        QVERIFY(pictureSize.isValid() ? savePicture("icon.png", pictureSize) : saveText("icon.png"));
-        QWidget parent;
-        TitleBar bar(&parent);
-        if (iconBefore)
-            bar.SetTitleIcon("before.png");
-        bar.SetTitleIcon("icon.png");
-        QCOMPARE(shownIconHeight(bar), shownHeight);
-    }
-
+    // A bar installs a column on a bare parent; a parent's own layout is kept.
     void parentLayout()
     {
         QWidget bare;
@@ -295,68 +236,35 @@ private slots:
         auto *bar = new TitleBar(&bare);
         QCOMPARE(bar->size(), QSize(500, 46));
         auto *column = qobject_cast<QVBoxLayout *>(bare.layout());
-        QVERIFY(column);
-        QCOMPARE(column->spacing(), 0);
-        QCOMPARE(column->contentsMargins(), QMargins());
+        QVERIFY(column && column->spacing() == 0 && column->contentsMargins() == QMargins());
         QCOMPARE(column->count(), 2);
         QCOMPARE(column->itemAt(0)->widget(), bar);
         QVERIFY(column->itemAt(1)->spacerItem());
+        bar->set_ChildWindowColor(10, 20, 30);
+        QCOMPARE(bar->palette().color(QPalette::Inactive, QPalette::Window), QColor(10, 20, 30));
 
         QWidget laidOut;
         auto *own = new QHBoxLayout(&laidOut);
         bar = new TitleBar(&laidOut);
         QCOMPARE(laidOut.layout(), own);
         QCOMPARE(own->indexOf(bar), -1);
-        QCOMPARE(bar->parentWidget(), &laidOut);
-    }
-
-    void childWindowColor()
-    {
-        QWidget parent;
-        TitleBar bar(&parent);
-        bar.set_ChildWindowColor(10, 20, 30);
-        QVERIFY(bar.autoFillBackground());
-        for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-            QCOMPARE(bar.palette().color(group, QPalette::Window), QColor(10, 20, 30));
     }
 
     void dragMovesWindow()
     {
-        Host host;
-        QVERIFY(host.show());
-        const QPoint start = host.bar->TitleLabel->mapToGlobal(QPoint(5, 5));
-        sendMouse(host.bar, QEvent::MouseButtonPress, start, Qt::LeftButton);
-        sendMouse(host.bar, QEvent::MouseMove, start + QPoint(30, 20), Qt::LeftButton);
-        sendMouse(host.bar, QEvent::MouseButtonRelease, start + QPoint(30, 20), {});
-        QTRY_COMPARE(host.window.pos(), QPoint(130, 120));
-        sendMouse(host.bar, QEvent::MouseMove, start + QPoint(90, 90), {});
-        QCOMPARE(host.window.pos(), QPoint(130, 120));
-    }
-
-    void windowButtons()
-    {
-        Host host;
-        host.bar->SetButtonVisible(TitleBar::TopPart, true);
-        QVERIFY(host.show());
-        host.click("titleButtonMaximize");
-        QVERIFY(host.window.isMaximized());
-        host.click("titleButtonMaximize");
-        QVERIFY(!host.window.isMaximized());
-        host.click("titleButtonTop");
-        QVERIFY(host.window.windowFlags() & Qt::WindowStaysOnTopHint);
-        QVERIFY(host.window.isVisible());
-        host.click("titleButtonTop");
-        QVERIFY(!(host.window.windowFlags() & Qt::WindowStaysOnTopHint));
-        QTest::mouseDClick(host.bar->TitleLabel, Qt::LeftButton);
-        QVERIFY(host.window.isMaximized());
-        QTest::mouseDClick(host.bar->TitleLabel, Qt::LeftButton);
-        QVERIFY(!host.window.isMaximized());
-        host.bar->SetButtonVisible(TitleBar::MaximizePart, false);
-        QTest::mouseDClick(host.bar->TitleLabel, Qt::LeftButton);
-        QVERIFY(!host.window.isMaximized());
-
-        host.click("titleButtonMinimize");
-        QVERIFY(host.window.isMinimized());
+        QWidget window;
+        window.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+        window.setGeometry(100, 100, 400, 300);
+        auto *bar = new TitleBar(&window);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QPoint start = bar->TitleLabel->mapToGlobal(QPoint(5, 5));
+        sendMouse(bar, QEvent::MouseButtonPress, start, Qt::LeftButton);
+        sendMouse(bar, QEvent::MouseMove, start + QPoint(30, 20), Qt::LeftButton);
+        sendMouse(bar, QEvent::MouseButtonRelease, start + QPoint(30, 20), {});
+        QTRY_COMPARE(window.pos(), QPoint(130, 120));
+        sendMouse(bar, QEvent::MouseMove, start + QPoint(90, 90), {});   // button released
+        QCOMPARE(window.pos(), QPoint(130, 120));
     }
 };
 
