@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 PACKAGES=(g++ make cmake qtbase5-dev libqcustomplot-dev qttools5-dev qttools5-dev-tools
-          fonts-liberation)
+          fonts-liberation fonts-wqy-microhei)
 
 installed() {
   [ "$(dpkg-query -W -f='${Status}' "$1" 2>/dev/null)" = "install ok installed" ]

@@ -298,6 +298,10 @@
         <source>Low H ALM Line</source>
         <translation>湿度低报警线</translation>
     </message>
+    <message>
+        <source>The summary report is not available in this version.</source>
+        <translation>此版本尚不提供汇总报告。</translation>
+    </message>
 </context>
 <context>
     <name>QMessageDialog</name>
@@ -367,6 +371,10 @@
     <message>
         <source>The record cannot be saved as %1: %2.</source>
         <translation>记录无法保存为 %1：%2。</translation>
+    </message>
+    <message>
+        <source>The record cannot be saved as %1: its meter name or device ID is longer than %2 characters.</source>
+        <translation>记录无法保存为 %1：仪表名称或设备 ID 超过 %2 个字符。</translation>
     </message>
 </context>
 <context>

@@ -299,6 +299,10 @@
         <source>Low H ALM Line</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The summary report is not available in this version.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QMessageDialog</name>
@@ -367,6 +371,10 @@
     </message>
     <message>
         <source>The record cannot be saved as %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The record cannot be saved as %1: its meter name or device ID is longer than %2 characters.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
