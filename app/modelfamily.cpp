@@ -77,6 +77,18 @@ bool ModelRecordsThermocouple(int model)
     return layout && layout->Records(RecordColumn::Thermocouple);
 }
 
+bool ModelRecordsProbes(int model)
+{
+    const ModelLayout *layout = LayoutForModel(model);
+    return layout && layout->Records(RecordColumn::Probe1);
+}
+
+bool ModelRecordsTemperatureOnly(int model)
+{
+    const ModelLayout *layout = LayoutForModel(model);
+    return layout && layout->columns == QVector<RecordColumn>{RecordColumn::Temperature};
+}
+
 bool ModelIsKnown(int model)
 {
     return LayoutForModel(model) != nullptr;

@@ -58,6 +58,10 @@ const ModelLayout *LayoutForModel(int model);
 
 bool ModelRecordsHumidity(int model);
 bool ModelRecordsThermocouple(int model);
+// The four-probe loggers (probes T1..T4) and the loggers that record
+// temperature alone.
+bool ModelRecordsProbes(int model);
+bool ModelRecordsTemperatureOnly(int model);
 bool ModelIsKnown(int model);
 
 #endif // MODELFAMILY_H

@@ -1,23 +1,16 @@
 // Speed of the data list: UpdateDataTable on a 70000-sample five-column
 // record (rows, column sizing and the record statistics), list tab on show.
 
-#include <QApplication>
-#include <QTemporaryDir>
-
 #include "bench/benchrecord.h"
 #include "bench/benchutil.h"
-#include "platform/timezone.h"
 #include "ui/mainwindow.h"
 #include "ui_mainwindow.h"
 
 int main(int argc, char *argv[])
 {
-    CacheLocalTimeZone();
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QTemporaryDir work;
-    QDir::setCurrent(work.path());
-    ShowBenchRecord(3702, 700, work.path());
+    BenchApplication bench(argc, argv);
+    const QString work = bench.work.path();
+    ShowBenchRecord(3702, 700, work);
 
     MainWindow window;
     window.show();

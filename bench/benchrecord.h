@@ -1,13 +1,32 @@
 #ifndef BENCHRECORD_H
 #define BENCHRECORD_H
 
-// The record the view benchmarks run on: a full 70000-sample synthetic record
-// of the model, on show as if opened from a record file in `folder`.
+// What the view benchmarks share: a headless application in a scratch
+// working directory, and a full 70000-sample synthetic record of a model on
+// show as if opened from a record file there.
 
+#include <QApplication>
+#include <QDir>
 #include <QString>
+#include <QTemporaryDir>
 
 #include "app/uartdatastore.h"
+#include "platform/timezone.h"
 #include "tools/samplerecord.h"
+
+struct BenchSetUp {
+    BenchSetUp() { CacheLocalTimeZone(); qputenv("QT_QPA_PLATFORM", "offscreen"); }
+};
+
+struct BenchApplication : BenchSetUp {
+    BenchApplication(int &argc, char **argv)
+        : app(argc, argv)
+    {
+        QDir::setCurrent(work.path());
+    }
+    QApplication app;
+    QTemporaryDir work;
+};
 
 inline void ShowBenchRecord(int model, int missingEvery, const QString &folder)
 {

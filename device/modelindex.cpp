@@ -19,8 +19,3 @@ int ModelIndexFor(int model, int unchanged)
     default: return model / 10 == 372 ? 7 : 2;
     }
 }
-
-bool IsTemperatureOnlyIndex(int modelIndex)
-{
-    return modelIndex == 0 || modelIndex == 1 || modelIndex == 6;
-}

@@ -8,7 +8,4 @@
 // of their own: the result is `unchanged`.
 int ModelIndexFor(int model, int unchanged);
 
-// Indexes 0, 1 and 6 are the loggers that record temperature alone.
-bool IsTemperatureOnlyIndex(int modelIndex);
-
 #endif // MODELINDEX_H

@@ -3,6 +3,7 @@
 #include <QLoggingCategory>
 #include <limits>
 
+#include "app/modelfamily.h"
 #include "app/uartdatastore.h"
 #include "view/chartadditions.h"
 #include "view/captions.h"
@@ -144,11 +145,6 @@ void AppendTemperatureHumidityAlarms(ChartPlan &plan, const UartDataStore &s)
                     ValueAxis::Y2, s.HumAlarm);
 }
 
-bool RecordsThermocouple(int model)
-{
-    return model == 4423 || model == 4426 || model == 4428;
-}
-
 } // namespace
 
 ChartPlan DecibelChartPlan(const UartDataStore &s)
@@ -217,7 +213,7 @@ ChartPlan ThermoHygroChartPlan(const UartDataStore &s)
 {
     ChartPlan plan = TwoAxisPlan(s);
     plan.Graphs << BrokenAtMissing(Caption::WetBulb, 3, s.WetBulbValue, s.TempRaw);
-    const bool thermocouple = RecordsThermocouple(s.RECModel);
+    const bool thermocouple = ModelRecordsThermocouple(s.RECModel);
     // The thermocouple's readings lie within the value range too.
     const ValuePair &tc = s.ShownExtremes.Thermocouple;
     if (thermocouple && tc.Max != UartDataStore::MissingValue) {

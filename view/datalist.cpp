@@ -3,21 +3,7 @@
 #include "view/captions.h"
 
 #include "app/uartdatastore.h"
-#include "device/modelindex.h"
-
-namespace {
-
-bool IsFourProbe(int model)
-{
-    return model == 4405 || model == 4425;
-}
-
-bool HasThermocoupleColumn(int model)
-{
-    return model == 4423 || model == 4426 || model == 4428;
-}
-
-} // namespace
+#include "app/modelfamily.h"
 
 QString ListColumn::Text(int sample) const
 {
@@ -33,7 +19,7 @@ ListKind ListKindFor(int model)
         return ListKind::Decibel;
     if (family == 37 && model != 3709 && model != 3710)
         return ListKind::Logger;
-    if (IsFourProbe(model) || model == 3709 || model == 3710 || family == 44 || family == 53)
+    if (ModelRecordsProbes(model) || model == 3709 || model == 3710 || family == 44 || family == 53)
         return ListKind::Channel;
     return ListKind::None;
 }
@@ -47,9 +33,9 @@ QVector<ListColumn> LoggerListColumns(const UartDataStore &s)
 {
     const QString unit = s.TemperatureUnitLabel();
     QVector<ListColumn> columns {{MainTr(Caption::Temperature) + unit, s.TempValue}};
-    // The model index comes from the record's own model code: a record opened
-    // from a file has no connected meter to take it from.
-    if (IsTemperatureOnlyIndex(ModelIndexFor(s.RECModel, s.ModelIndex)))
+    // Decided by the record's own model code: a record opened from a file has
+    // no connected meter whose model index could tell.
+    if (ModelRecordsTemperatureOnly(s.RECModel))
         return columns;
     columns.append({MainTr(Caption::HumidityList), s.Humidity});
     columns.append({MainTr(Caption::DewPoint) + unit, s.DewPointValue});
@@ -60,7 +46,7 @@ QVector<ListColumn> ChannelListColumns(const UartDataStore &s)
 {
     const int model = s.RECModel;
     const QString unit = s.TemperatureUnitLabel();
-    if (IsFourProbe(model)) {
+    if (ModelRecordsProbes(model)) {
         QVector<ListColumn> columns;
         for (int k = 0; k < UartDataStore::ProbeCount; ++k)
             columns.append(
@@ -80,7 +66,7 @@ QVector<ListColumn> ChannelListColumns(const UartDataStore &s)
     if (s.ShowDewPoint)
         columns.append({MainTr(Caption::DewPoint) + unit, s.DewPointValue, s.TempRaw});
     columns.append({MainTr(Caption::WetBulb) + unit, s.WetBulbValue, s.TempRaw});
-    if (HasThermocoupleColumn(model))
+    if (ModelRecordsThermocouple(model))
         columns.append(
             {MainTr(Caption::Thermocouple) + unit, s.ThermocoupleValue, s.ThermocoupleRaw});
     return columns;

@@ -6,6 +6,7 @@
 
 #include <QLoggingCategory>
 
+#include "app/modelfamily.h"
 #include "app/uartdatastore.h"
 #include "view/chartadditions.h"
 #include "view/chartplan.h"
@@ -22,7 +23,7 @@ void MainWindow::PlotRecordChart()
     case 37: PlotLoggerChart(); return;
     default: break;
     }
-    if (model == 4405 || model == 4425)
+    if (ModelRecordsProbes(model))
         PlotFourProbeChart();
     else if (model == 4421)
         PlotLoggerChart();

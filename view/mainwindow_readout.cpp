@@ -3,6 +3,7 @@
 #include "ui/mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "app/modelfamily.h"
 #include "app/uartdatastore.h"
 #include "view/mytracer.h"
 
@@ -27,25 +28,6 @@ QString TemperatureText(double shown, double raw, const QString &missing)
     return Fixed(shown) + UartData.TemperatureUnitLabel();
 }
 
-QVector<double> KeysOf(const QCPGraph &graph)
-{
-    QVector<double> keys;
-    keys.reserve(graph.data()->size());
-    for (const QCPGraphData &point : *graph.data())
-        keys.append(point.key);
-    return keys;
-}
-
-bool IsTemperatureOnly(int model)
-{
-    return model == 3701 || model == 3721 || model == 3707;
-}
-
-bool HasThermocouple(int model)
-{
-    return model == 4423 || model == 4426 || model == 4428;
-}
-
 } // namespace
 
 void MainWindow::showTracer(QMouseEvent *event)
@@ -64,11 +46,12 @@ void MainWindow::showTracer(QMouseEvent *event)
     // read-out follows the keys the curve was drawn with, so that it names
     // the sample under the cursor.
     const bool onCurveKeys = family == 53 && curve && curve->data()->size() == UartData.Lognum;
-    const QVector<double> keys = onCurveKeys ? KeysOf(*curve) : QVector<double>();
-    const double first = onCurveKeys ? keys.first() : UartData.SampleTimeT[0];
-    const double last = onCurveKeys ? keys.last() : UartData.SampleTimeT[UartData.Lognum - 1];
+    const QCPGraphDataContainer *keys = onCurveKeys ? curve->data().data() : nullptr;
+    const double first = onCurveKeys ? keys->constBegin()->key : UartData.SampleTimeT[0];
+    const double last = onCurveKeys ? (keys->constEnd() - 1)->key
+                                    : UartData.SampleTimeT[UartData.Lognum - 1];
     const double xc = qBound(first, qBound(visible.lower, x, visible.upper), last);
-    const int i = onCurveKeys ? SnapKeyIndex(keys, xc)
+    const int i = onCurveKeys ? SnapKeyIndex(*keys, xc)
                               : SnapSampleIndex(UartData.SampleTimeT, UartData.Lognum, xc);
     const double y = GraphValueAt(curve, xc);
     const double ymid = CustomPlot->yAxis->range().center();
@@ -84,7 +67,7 @@ void MainWindow::showTracer(QMouseEvent *event)
         lines << tr("Light:") + Fixed(UartData.LightValue[i]) + UartData.LightUnitLabel();
         if (UartData.HalfSecondStamps)
             timeLine += i % 2 == 1 ? QStringLiteral(".500") : QStringLiteral(".000");
-    } else if (model == 4405 || model == 4425) {
+    } else if (ModelRecordsProbes(model)) {
         tracerY = ymid;
         for (int k = 0; k < UartDataStore::ProbeCount; ++k)
             lines << QStringLiteral("T%1:").arg(k + 1)
@@ -98,7 +81,7 @@ void MainWindow::showTracer(QMouseEvent *event)
         const double raw = UartData.TempRaw[i];
         const QString none = QStringLiteral("---");
         lines << tr("Temperature:") + TemperatureText(UartData.TempValue[i], raw, none);
-        if (family == 44 || !IsTemperatureOnly(model)) {
+        if (family == 44 || !ModelRecordsTemperatureOnly(model)) {
             tracerY = ymid;
             lines << tr("Humidity:") + Fixed(UartData.Humidity[i]) + QStringLiteral("(%)");
             if (UartData.ShowDewPoint)
@@ -106,7 +89,7 @@ void MainWindow::showTracer(QMouseEvent *event)
         }
         if (family == 44) {
             lines << tr("Wet Bulb:") + TemperatureText(UartData.WetBulbValue[i], raw, none);
-            if (HasThermocouple(model))
+            if (ModelRecordsThermocouple(model))
                 lines << tr("TCTemp:")
                              + TemperatureText(UartData.ThermocoupleValue[i],
                                                UartData.ThermocoupleRaw[i], none);

@@ -6,6 +6,7 @@
 
 #include <QHeaderView>
 
+#include "app/modelfamily.h"
 #include "app/uartdatastore.h"
 #include "view/datalist.h"
 #include "view/recordstatistics.h"
@@ -70,7 +71,7 @@ void MainWindow::FillChannelTable()
 {
     FillListRows(ChannelListColumns(UartData));
     const int model = UartData.RECModel;
-    if (model == 4405 || model == 4425)
+    if (ModelRecordsProbes(model))
         ComputeProbeStatistics(UartData);
     else if (model == 3709)
         ComputeCurrentStatistics(UartData);

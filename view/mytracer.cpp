@@ -178,11 +178,11 @@ int SnapSampleIndex(const quint32 *times, int count, double xc)
     return SnapIndex(count, double(half), xc, [times](int i) { return double(times[i]); });
 }
 
-int SnapKeyIndex(const QVector<double> &keys, double xc)
+int SnapKeyIndex(const QCPGraphDataContainer &keys, double xc)
 {
     const int count = keys.size();
-    const double half = count >= 2 ? (keys[1] - keys[0]) / 2 : 0.0;
-    return SnapIndex(count, half, xc, [&keys](int i) { return keys[i]; });
+    const double half = count >= 2 ? (keys.at(1)->key - keys.at(0)->key) / 2 : 0.0;
+    return SnapIndex(count, half, xc, [&keys](int i) { return keys.at(i)->key; });
 }
 
 double GraphValueAt(const QCPGraph *graph, double key)

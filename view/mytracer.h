@@ -14,7 +14,6 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
-#include <QVector>
 #include <QtGlobal>
 
 #include <qcustomplot.h>
@@ -54,7 +53,7 @@ int SnapSampleIndex(const quint32 *times, int count, double xc);
 
 // The same snap over the chart's own keys, with half the first key interval
 // as a fraction: for records whose keys are finer than whole seconds.
-int SnapKeyIndex(const QVector<double> &keys, double xc);
+int SnapKeyIndex(const QCPGraphDataContainer &keys, double xc);
 
 // The graph's value at key: the value of a point with exactly that key, else
 // the linear interpolation between the two neighbouring points. 0.0 outside
