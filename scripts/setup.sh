@@ -4,7 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-PACKAGES=(g++ make cmake qtbase5-dev libqcustomplot-dev qttools5-dev qttools5-dev-tools
+PACKAGES=(g++ make cmake pkg-config qtbase5-dev libqcustomplot-dev qttools5-dev qttools5-dev-tools
+          qttranslations5-l10n libgsf-1-dev libfreexl-dev poppler-utils
           fonts-liberation fonts-wqy-microhei)
 
 installed() {
