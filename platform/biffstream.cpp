@@ -1,50 +1,30 @@
 #include "platform/biffstream.h"
 
-#include <QtEndian>
-
 #include <cstring>
 
 void BiffStream::Begin(quint16 type)
 {
-    Start = Data.size();
+    Start = Size;
     U16(type);
     U16(0);
 }
 
 void BiffStream::End()
 {
-    qToLittleEndian(quint16(Data.size() - Start - 4), Data.data() + Start + 2);
+    qToLittleEndian(quint16(Size - Start - 4), Data.data() + Start + 2);
     Start = -1;
-}
-
-void BiffStream::U16(quint16 value)
-{
-    char bytes[2];
-    qToLittleEndian(value, bytes);
-    Data.append(bytes, 2);
-}
-
-void BiffStream::U32(quint32 value)
-{
-    char bytes[4];
-    qToLittleEndian(value, bytes);
-    Data.append(bytes, 4);
 }
 
 void BiffStream::F64(double value)
 {
     quint64 bits;
     std::memcpy(&bits, &value, sizeof bits);
-    char bytes[8];
-    qToLittleEndian(bits, bytes);
-    Data.append(bytes, 8);
+    qToLittleEndian(bits, Room(8));
 }
 
 void BiffStream::Chars(const QString &text, int from, int count, bool wide)
 {
-    const int at = Data.size();
-    Data.resize(at + count * (wide ? 2 : 1));
-    char *out = Data.data() + at;
+    char *out = Room(count * (wide ? 2 : 1));
     const QChar *in = text.constData() + from;
     for (int i = 0; i < count; ++i) {
         const ushort c = in[i].unicode();
@@ -69,6 +49,13 @@ void BiffStream::ShortText(const QString &text)
 void BiffStream::PatchU32(int at, quint32 value)
 {
     qToLittleEndian(value, Data.data() + at);
+}
+
+QByteArray BiffStream::Take()
+{
+    Data.resize(Size);
+    Size = 0;
+    return std::move(Data);
 }
 
 bool IsLatin1(const QString &text)

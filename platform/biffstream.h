@@ -11,6 +11,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QtEndian>
 
 #include <utility>
 
@@ -24,9 +25,9 @@ public:
     void End();
     void Empty(quint16 type) { Begin(type); End(); }
 
-    void U8(quint8 value) { Data.append(char(value)); }
-    void U16(quint16 value);
-    void U32(quint32 value);
+    void U8(quint8 value) { *Room(1) = char(value); }
+    void U16(quint16 value) { qToLittleEndian(value, Room(2)); }
+    void U32(quint32 value) { qToLittleEndian(value, Room(4)); }
     void F64(double value);
     // Characters [from, from + count) of text, one byte each (Latin-1) or
     // two (UTF-16LE) when wide.
@@ -35,16 +36,28 @@ public:
     // characters, Latin-1 where they all are.
     void ShortText(const QString &text);
 
-    int Position() const { return Data.size(); }
+    int Position() const { return Size; }
     // Where the open record starts (its header) and how much it still takes.
     int RecordStart() const { return Start; }
-    int RecordSpace() const { return MaxRecordData - (Data.size() - Start - 4); }
+    int RecordSpace() const { return MaxRecordData - (Size - Start - 4); }
     void PatchU32(int at, quint32 value);
 
-    QByteArray Take() { return std::move(Data); }
+    QByteArray Take();
 
 private:
+    // The next n bytes of the stream, to be written at once. The buffer
+    // grows by doubling; Take() cuts it to the bytes written.
+    char *Room(int n)
+    {
+        if (Size + n > Data.size())
+            Data.resize(qMax(2 * Data.size(), Size + n + 65536));
+        char *at = Data.data() + Size;
+        Size += n;
+        return at;
+    }
+
     QByteArray Data;
+    int Size = 0;
     int Start = -1;
 };
 

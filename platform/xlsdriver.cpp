@@ -78,10 +78,11 @@ bool XlsSqlDriver::open(const QString &db, const QString &, const QString &, con
 {
     if (isOpen())
         close();
-    XlsConnection target;
+    QString path;
     QString error;
-    const bool named = XlsConnectionParser::Parse(db, &target, &error);
-    const QString path = named ? QFileInfo(target.workbook).absoluteFilePath() : QString();
+    const bool named = XlsConnectionString::WorkbookPath(db, &path, &error);
+    if (named)
+        path = QFileInfo(path).absoluteFilePath();
     if (!named || !CanWriteXlsFile(path, &error)) {
         setLastError(QSqlError(tr("Unable to open the workbook"), error, QSqlError::ConnectionError));
         setOpenError(true);

@@ -14,14 +14,23 @@ bool XlsStatementParser::Parse(const QString &text, XlsStatement *statement)
     Pos = text.constData();
     End = Pos + text.size();
     Reason.clear();
+    statement->values.clear();
+    if (statement->kind == XlsStatement::Insert && !LastInsertHead.isEmpty()
+        && text.startsWith(LastInsertHead)) {
+        Pos += LastInsertHead.size();
+        return ParseValues(statement);
+    }
+    LastInsertHead.clear();
     statement->columns.clear();
     statement->numeric.clear();
-    statement->values.clear();
     if (Keyword("create"))
         return ParseCreate(statement);
-    if (Keyword("insert"))
-        return ParseInsert(statement);
-    return Fail(tr("Only create table and insert into statements are understood."));
+    if (Keyword("insert") && ParseInsert(statement)) {
+        LastInsertHead = text.left(int(Pos - text.constData()));
+        return ParseValues(statement);
+    }
+    return Fail(Reason.isEmpty() ? tr("Only create table and insert into statements are understood.")
+                                 : Reason);
 }
 
 // create table <name> (<column> <type>,...)
@@ -45,7 +54,7 @@ bool XlsStatementParser::ParseCreate(XlsStatement *statement)
     return true;
 }
 
-// insert into <name>(<column>,...) values('<value>',...)
+// insert into <name>(<column>,...) values(, up to the values
 bool XlsStatementParser::ParseInsert(XlsStatement *statement)
 {
     statement->kind = XlsStatement::Insert;
@@ -59,9 +68,18 @@ bool XlsStatementParser::ParseInsert(XlsStatement *statement)
     } while (Punctuation(','));
     if (!Punctuation(')') || !Keyword("values") || !Punctuation('('))
         return Fail(tr("Expected values(...) after the column list."));
+    return true;
+}
+
+// '<value>',...)
+bool XlsStatementParser::ParseValues(XlsStatement *statement)
+{
     do {
-        QString value;
-        if (!Literal(&value))
+        const size_t index = statement->values.size();
+        if (Unescaped.size() <= index)
+            Unescaped.resize(index + 1);
+        QStringView value;
+        if (!Literal(&value, &Unescaped[index]))
             return Fail(tr("Expected a value in single quotes."));
         statement->values.push_back(value);
     } while (Punctuation(','));
@@ -123,23 +141,35 @@ bool XlsStatementParser::Name(QString *name)
     return Pos > start;
 }
 
-bool XlsStatementParser::Literal(QString *value)
+// A value without '' is a view into the statement; one with '' is copied
+// without the doubled apostrophes.
+bool XlsStatementParser::Literal(QStringView *value, QString *copy)
 {
     SkipBlanks();
     if (Pos == End || *Pos != QLatin1Char('\''))
         return false;
-    value->clear();
     const QChar *start = ++Pos;
+    bool copied = false;
     while (Pos < End) {
         if (*Pos != QLatin1Char('\'')) {
             ++Pos;
             continue;
         }
-        value->append(start, int(Pos - start));
-        ++Pos;
-        if (Pos == End || *Pos != QLatin1Char('\''))
+        const bool doubled = Pos + 1 < End && Pos[1] == QLatin1Char('\'');
+        if (!doubled && !copied) {
+            *value = QStringView(start, Pos++);
             return true;
-        start = Pos++;   // '' stands for one apostrophe, kept from here
+        }
+        if (!copied)
+            copy->clear();
+        copied = true;
+        copy->append(start, int(Pos - start));
+        ++Pos;
+        if (!doubled) {
+            *value = *copy;
+            return true;
+        }
+        start = Pos++;   // the second apostrophe is kept
     }
     return false;
 }

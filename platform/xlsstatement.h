@@ -21,8 +21,8 @@ struct XlsStatement {
     Kind kind = CreateTable;
     QString table;
     std::vector<QString> columns;
-    std::vector<bool> numeric;    // create table: NUMBER (true) or text
-    std::vector<QString> values;  // insert: one per column
+    std::vector<bool> numeric;        // create table: NUMBER (true) or text
+    std::vector<QStringView> values;  // insert: one per column, valid until the next Parse
 };
 
 class XlsStatementParser
@@ -32,23 +32,28 @@ class XlsStatementParser
 public:
     // Parses into *statement, whose vectors keep their storage from one call
     // to the next. False, with the reason in Error(), on anything else.
+    // An insert that begins like the last one, up to "values(", reuses its
+    // table and columns, so a run of inserts parses only the values.
     bool Parse(const QString &text, XlsStatement *statement);
     QString Error() const { return Reason; }
 
 private:
     bool ParseCreate(XlsStatement *statement);
     bool ParseInsert(XlsStatement *statement);
+    bool ParseValues(XlsStatement *statement);
     void SkipBlanks();
     bool Keyword(const char *word);
     bool Punctuation(char c);
     bool Name(QString *name);
-    bool Literal(QString *value);
+    bool Literal(QStringView *value, QString *copy);
     bool AtEnd();
     bool Fail(const QString &reason);
 
     const QChar *Pos = nullptr;
     const QChar *End = nullptr;
     QString Reason;
+    QString LastInsertHead;
+    std::vector<QString> Unescaped;   // copies of the values that held ''
 };
 
 #endif // XLSSTATEMENT_H

@@ -20,10 +20,10 @@ int FindColumn(const XlsTable &table, const QString &name)
 
 } // namespace
 
-bool ReadDecimalNumber(const QString &text, double *value)
+bool ReadDecimalNumber(QStringView text, double *value)
 {
     char bytes[64];
-    const int size = text.size();
+    const int size = int(text.size());
     if (size == 0 || size >= int(sizeof bytes))
         return false;
     for (int i = 0; i < size; ++i) {
@@ -93,7 +93,7 @@ bool XlsTables::CreateTable(const QString &name, const std::vector<QString> &col
 }
 
 bool XlsTables::Insert(const QString &tableName, const std::vector<QString> &columns,
-                       const std::vector<QString> &values, QString *error)
+                       const std::vector<QStringView> &values, QString *error)
 {
     XlsTable *table = Find(tableName);
     if (!table) {
@@ -108,7 +108,7 @@ bool XlsTables::Insert(const QString &tableName, const std::vector<QString> &col
     }
     if (!MapColumns(*table, columns, error))
         return false;
-    for (const QString &value : values) {
+    for (const QStringView value : values) {
         if (value.size() > MaxTextLength) {
             *error = tr("A value is longer than %1 characters.").arg(MaxTextLength);
             return false;
@@ -164,13 +164,15 @@ XlsTable *XlsTables::Find(const QString &name)
     return nullptr;
 }
 
-quint32 XlsTables::AddString(const QString &text)
+quint32 XlsTables::AddString(QStringView text)
 {
-    const auto found = StringIndex.constFind(text);
+    // The lookup borrows the characters; only a new string is copied.
+    const QString key = QString::fromRawData(text.data(), int(text.size()));
+    const auto found = StringIndex.constFind(key);
     if (found != StringIndex.constEnd())
         return found.value();
     const quint32 index = quint32(AllStrings.size());
-    AllStrings.push_back(text);
-    StringIndex.insert(text, index);
+    AllStrings.push_back(text.toString());
+    StringIndex.insert(AllStrings.back(), index);
     return index;
 }

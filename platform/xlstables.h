@@ -51,7 +51,7 @@ public:
     bool CreateTable(const QString &name, const std::vector<QString> &columns,
                      const std::vector<bool> &numeric, QString *error);
     bool Insert(const QString &table, const std::vector<QString> &columns,
-                const std::vector<QString> &values, QString *error);
+                const std::vector<QStringView> &values, QString *error);
 
     const std::vector<XlsTable> &Tables() const { return AllTables; }
     const std::vector<QString> &Strings() const { return AllStrings; }
@@ -59,7 +59,7 @@ public:
 private:
     XlsTable *Find(const QString &name);
     bool MapColumns(XlsTable &table, const std::vector<QString> &columns, QString *error);
-    quint32 AddString(const QString &text);
+    quint32 AddString(QStringView text);
 
     std::vector<XlsTable> AllTables;
     std::vector<QString> AllStrings;
@@ -68,6 +68,6 @@ private:
 
 // True when the text is a plain decimal number, with "." and an optional
 // exponent, whatever the locale; *value is that number.
-bool ReadDecimalNumber(const QString &text, double *value);
+bool ReadDecimalNumber(QStringView text, double *value);
 
 #endif // XLSTABLES_H
