@@ -13,11 +13,13 @@
 //     query.exec("insert into Data(RECTime,Temperature) values('08:00','21.6')");
 //     db.close();               // writes the workbook, whole or not at all
 //
-// open() checks that a file can be made at the DBQ path (see XlsConnection)
-// and fails with the system's reason in lastError() when not. The statements
-// (see XlsStatement) fill tables in memory; close() writes them as
-// worksheets (see XlsWorkbook) and frees them. A failed write leaves no file
-// and its reason in the connection's lastError().
+// open() checks that a file can be made at the DBQ path (see
+// XlsConnectionString) and fails when not. The statements (see XlsStatement)
+// fill tables in memory; a refused one changes nothing. close() writes the
+// tables as worksheets (see XlsWorkbook) and frees them; a failed write
+// leaves no file. Failures leave the connection's lastError() with the
+// reason in databaseText(), in the system's words where the system gave one
+// ("Permission denied", "No space left on device").
 
 #include <QSqlDriver>
 #include <QString>

@@ -309,6 +309,9 @@ private slots:
         runOn("fourth.xls", true);
         QCOMPARE(outcomes, (QStringList{",", "not opened", ",", ","}));
         QCOMPARE(ReadBack(dir.filePath("first.xls")), (QStringList{"[Summary]", "LoggerData", "first.xls"}));
+        // The connection left open is closed, and its workbook written, when
+        // the next job replaces it.
+        QCOMPARE(ReadBack(dir.filePath("third.xls")), (QStringList{"[Summary]", "LoggerData", "third.xls"}));
         QCOMPARE(ReadBack(dir.filePath("fourth.xls")), (QStringList{"[Summary]", "LoggerData", "fourth.xls"}));
     }
 
