@@ -9,11 +9,14 @@
 #include "platform/screenscale.h"
 #include "platform/singleinstance.h"
 #include "platform/timezone.h"
+#include "platform/xlsdriver.h"
 #include "ui/mainwindow.h"
 
 int main(int argc, char *argv[])
 {
     CacheLocalTimeZone();
+    // The Excel export's "QODBC" connections write workbooks with our driver.
+    RegisterXlsSqlDriver();
     // The layout is scaled to the screen width; Qt's own high-DPI factor
     // would multiply with that, so it is used only where the width is unknown.
     if (!ApplyScreenScaleFactor())
