@@ -27,7 +27,7 @@ QString UnitText(const UartDataStore &store, Unit unit)
 
 // A Max/Min pair of header items. Labels whose unit is part of the
 // translated text carry Unit::None.
-struct QuantitySpec {
+struct QuantityEntry {
     ItemKind max;
     const char *maxLabel;
     const char *minLabel;
@@ -36,7 +36,7 @@ struct QuantitySpec {
     QString (*format)(double);
 };
 
-const QuantitySpec Quantities[] = {
+const QuantityEntry Quantities[] = {
     {ItemKind::TemperatureMax, QT_TRANSLATE_NOOP("Thread", "Temperature Max"),
      QT_TRANSLATE_NOOP("Thread", "Temperature Min"), Unit::Temperature, &ExtremeSet::Temperature,
      ExportNumber::F1},
@@ -65,19 +65,19 @@ const QuantitySpec Quantities[] = {
      ExportNumber::F3},
 };
 
-const QuantitySpec &QuantityOf(ItemKind max)
+const QuantityEntry &QuantityOf(ItemKind max)
 {
     return *std::find_if(std::begin(Quantities), std::end(Quantities),
-                         [max](const QuantitySpec &spec) { return spec.max == max; });
+                         [max](const QuantityEntry &entry) { return entry.max == max; });
 }
 
-struct ColumnSpec {
+struct ColumnEntry {
     ColumnKind kind;
     const char *word;
     Unit unit;
 };
 
-const ColumnSpec ColumnSpecs[] = {
+const ColumnEntry ColumnEntries[] = {
     {ColumnKind::Time, QT_TRANSLATE_NOOP("Thread", "Time"), Unit::None},
     {ColumnKind::Temperature, QT_TRANSLATE_NOOP("Thread", "Temperature"), Unit::Temperature},
     {ColumnKind::Humidity, QT_TRANSLATE_NOOP("Thread", "Humidity(%RH)"), Unit::None},
@@ -255,20 +255,20 @@ void ExportContent::AddItems()
 // whatever the range.
 void ExportContent::AddQuantityItems(ItemKind max)
 {
-    const QuantitySpec &spec = QuantityOf(max);
-    const ValuePair pair = Store.ShownExtremes.*spec.pair;
-    QString unit = UnitText(Store, spec.unit);
+    const QuantityEntry &entry = QuantityOf(max);
+    const ValuePair pair = Store.ShownExtremes.*entry.pair;
+    QString unit = UnitText(Store, entry.unit);
     if (!unit.isEmpty())
         unit += QLatin1Char(':');
-    QString maxValue = spec.format(pair.Max);
-    QString minValue = spec.format(pair.Min);
+    QString maxValue = entry.format(pair.Max);
+    QString minValue = entry.format(pair.Min);
     if (QuantityMissing(Store.RECModel, ColumnOfItem(max))) {
         maxValue = minValue = QLatin1String(MissingQuantityText);
     } else if (max == ItemKind::ThermocoupleMax && Samples.Section && pair.Max == NoValue) {
         maxValue = minValue = QLatin1String(MissingSampleText);
     }
-    HeaderItems.append({max, ExportTr(spec.maxLabel) + unit, maxValue});
-    HeaderItems.append({ItemKind(int(max) + 1), ExportTr(spec.minLabel) + unit, minValue});
+    HeaderItems.append({max, ExportTr(entry.maxLabel) + unit, maxValue});
+    HeaderItems.append({ItemKind(int(max) + 1), ExportTr(entry.minLabel) + unit, minValue});
 }
 
 // First and last time of the range; an empty range has neither, and the
@@ -292,8 +292,8 @@ void ExportContent::AddColumns()
 
 void ExportContent::AddColumn(ColumnKind kind)
 {
-    const ColumnSpec &spec = ColumnSpecs[int(kind)];
-    ExportColumn column{kind, spec.word, ExportTr(spec.word), UnitText(Store, spec.unit)};
+    const ColumnEntry &entry = ColumnEntries[int(kind)];
+    ExportColumn column{kind, entry.word, ExportTr(entry.word), UnitText(Store, entry.unit)};
     column.Placeholder = QuantityMissing(Store.RECModel, kind);
     ColumnList.append(column);
 
