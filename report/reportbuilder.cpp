@@ -151,6 +151,71 @@ void AppendChart(Html &html, const ReportForm &form, const ReportContent &conten
     html << "<hr />";
 }
 
+// The sample rows are gathered here and go onto the document a few thousand
+// characters at a time.
+class RowBuffer
+{
+public:
+    explicit RowBuffer(QString &out) : Out(out) {}
+    ~RowBuffer() { Flush(); }
+    RowBuffer(const RowBuffer &) = delete;
+    RowBuffer &operator=(const RowBuffer &) = delete;
+
+    void Put(const QString &text)
+    {
+        if (text.size() > Capacity / 2) {
+            Flush();
+            Out += text;
+            return;
+        }
+        std::copy(text.constBegin(), text.constEnd(), Room(text.size()));
+        Length += text.size();
+    }
+    void PutNumber(double value, NumberFormat format)
+    {
+        char digits[NumberRoom];
+        const int length = NumberDigits(digits, value, format);
+        if (length == 0) {
+            Put(QString::number(value, format.Letter, format.Precision));
+            return;
+        }
+        std::copy(digits, digits + length, Room(length));
+        Length += length;
+    }
+    void PutInteger(qint64 value)
+    {
+        char digits[NumberRoom];
+        const int length = IntegerDigits(digits, value);
+        std::copy(digits, digits + length, Room(length));
+        Length += length;
+    }
+    void PutTime(const SampleTimeWriter &times, int index)
+    {
+        const int length = times.Write(Room(SampleTimeWriter::TimeRoom), index);
+        if (length >= 0)
+            Length += length;
+        else
+            Put(times.Text(index));
+    }
+
+private:
+    static constexpr int Capacity = 8192;
+    QChar *Room(int length)
+    {
+        if (Length + length > Capacity)
+            Flush();
+        return Text + Length;
+    }
+    void Flush()
+    {
+        Out.append(Text, Length);
+        Length = 0;
+    }
+    QString &Out;
+    QChar Text[Capacity];
+    int Length = 0;
+};
+
 // Two samples to a row, or one in the print layout of a form that says so.
 void AppendSampleRows(QString &out, const ReportForm &form, const ReportContent &content,
                       const SampleTimeWriter &times, bool onePerRow)
@@ -161,26 +226,27 @@ void AppendSampleRows(QString &out, const ReportForm &form, const ReportContent 
     const QString rowClose = QStringLiteral("</tr>");
     const QString missing = QStringLiteral("----");
     const int last = content.Count - 1;
+    RowBuffer row(out);
     for (int i = 0; i <= last; ++i) {
         const bool opensRow = onePerRow || i % 2 == 0;
         if (opensRow)
-            out += rowOpen;
-        out += open;
-        AppendInteger(out, i + 1);
-        out += close;
-        out += open;
-        times.Append(out, i);
-        out += close;
+            row.Put(rowOpen);
+        row.Put(open);
+        row.PutInteger(i + 1);
+        row.Put(close);
+        row.Put(open);
+        row.PutTime(times, i);
+        row.Put(close);
         for (const ReportColumn &column : content.Columns) {
-            out += open;
+            row.Put(open);
             if (column.Raw && column.Raw[i] == UartDataStore::MissingValue)
-                out += missing;
+                row.Put(missing);
             else
-                AppendNumber(out, column.Values[i], column.Format);
-            out += close;
+                row.PutNumber(column.Values[i], column.Format);
+            row.Put(close);
         }
         if (!opensRow || onePerRow || i == last)
-            out += rowClose;
+            row.Put(rowClose);
     }
 }
 

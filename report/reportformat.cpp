@@ -46,9 +46,11 @@ int FixedDigits(char *buffer, double value, int precision)
 
     char digits[32];
     char *const end = digits + sizeof digits;
-    char *start = DigitsBackwards(end, rounded % PowersOfTen[precision], precision);
-    if (precision > 0)
+    char *start = end;
+    if (precision > 0) {
+        start = DigitsBackwards(end, rounded % PowersOfTen[precision], precision);
         *--start = '.';
+    }
     start = DigitsBackwards(start, rounded / PowersOfTen[precision], 1);
     if (value < 0)
         *--start = '-';
@@ -94,18 +96,23 @@ void AppendTwoDigits(QChar *&p, int value)
 
 } // namespace
 
+int NumberDigits(char *buffer, double value, NumberFormat format)
+{
+    return format.Letter == 'f' ? FixedDigits(buffer, value, format.Precision)
+                                : GeneralDigits(buffer, value, format.Precision);
+}
+
 void AppendNumber(QString &out, double value, NumberFormat format)
 {
-    char buffer[40];
-    const int length = format.Letter == 'f' ? FixedDigits(buffer, value, format.Precision)
-                                            : GeneralDigits(buffer, value, format.Precision);
+    char buffer[NumberRoom];
+    const int length = NumberDigits(buffer, value, format);
     if (length > 0)
         out.append(QLatin1String(buffer, length));
     else
         out += QString::number(value, format.Letter, format.Precision);
 }
 
-void AppendInteger(QString &out, qint64 value)
+int IntegerDigits(char *buffer, qint64 value)
 {
     char digits[24];
     char *const end = digits + sizeof digits;
@@ -113,7 +120,14 @@ void AppendInteger(QString &out, qint64 value)
     char *start = DigitsBackwards(end, magnitude, 1);
     if (value < 0)
         *--start = '-';
-    out.append(QLatin1String(start, int(end - start)));
+    std::copy(start, end, buffer);
+    return int(end - start);
+}
+
+void AppendInteger(QString &out, qint64 value)
+{
+    char buffer[NumberRoom];
+    out.append(QLatin1String(buffer, IntegerDigits(buffer, value)));
 }
 
 QString NumberText(double value, NumberFormat format)
@@ -174,7 +188,7 @@ bool SampleTimeWriter::Parse(const QString &format)
     return Tokens.size() <= 32;
 }
 
-bool SampleTimeWriter::AppendFields(QString &out, const QDateTime &time) const
+int SampleTimeWriter::WriteFields(QChar *buffer, const QDateTime &time) const
 {
     const QDate date = time.date();
     const QTime clock = time.time();
@@ -183,9 +197,8 @@ bool SampleTimeWriter::AppendFields(QString &out, const QDateTime &time) const
     int day = 0;
     date.getDate(&year, &month, &day);  // one calendar conversion for all three
     if (!date.isValid() || !clock.isValid() || year < 1000 || year > 9999)
-        return false;
-    QChar text[128];
-    QChar *p = text;
+        return -1;
+    QChar *p = buffer;
     for (const Token &token : Tokens) {
         switch (token.Kind) {
         case Field::Literal: *p++ = token.Literal; break;
@@ -200,19 +213,37 @@ bool SampleTimeWriter::AppendFields(QString &out, const QDateTime &time) const
         case Field::Second: AppendTwoDigits(p, clock.second()); break;
         }
     }
-    out.append(text, int(p - text));
-    return true;
+    return int(p - buffer);
+}
+
+QLatin1String SampleTimeWriter::Suffix(int index) const
+{
+    if (!HalfSecondStamps)
+        return QLatin1String();
+    return index % 2 == 1 ? QLatin1String(".500") : QLatin1String(".000");
+}
+
+int SampleTimeWriter::Write(QChar *buffer, int index) const
+{
+    if (index < 0 || index >= Count)
+        return 0;
+    const int length = Direct ? WriteFields(buffer, Times[index]) : -1;
+    if (length < 0)
+        return -1;
+    const QLatin1String suffix = Suffix(index);
+    std::copy(suffix.begin(), suffix.end(), buffer + length);
+    return length + suffix.size();
 }
 
 void SampleTimeWriter::Append(QString &out, int index) const
 {
-    if (index < 0 || index >= Count)
+    QChar text[TimeRoom];
+    const int length = Write(text, index);
+    if (length >= 0) {
+        out.append(text, length);
         return;
-    const QDateTime &time = Times[index];
-    if (!Direct || !AppendFields(out, time))
-        out += time.toString(Format);
-    if (HalfSecondStamps)
-        out += index % 2 == 1 ? QLatin1String(".500") : QLatin1String(".000");
+    }
+    out += Times[index].toString(Format) + Suffix(index);
 }
 
 QString SampleTimeWriter::Text(int index) const

@@ -18,7 +18,12 @@ struct NumberFormat {
 };
 
 void AppendNumber(QString &out, double value, NumberFormat format);
+// The same text into `buffer` (room for NumberRoom characters); returns its
+// length, or 0 where only QString::number knows it.
+inline constexpr int NumberRoom = 40;
+int NumberDigits(char *buffer, double value, NumberFormat format);
 void AppendInteger(QString &out, qint64 value);
+int IntegerDigits(char *buffer, qint64 value);
 QString NumberText(double value, NumberFormat format);
 
 // The time of a sample as the record's date-time format writes it. The
@@ -34,6 +39,10 @@ public:
 
     void Append(QString &out, int index) const;
     QString Text(int index) const;
+    // The same text into `buffer` (room for TimeRoom characters); returns
+    // its length, or -1 where only QDateTime can write it.
+    static constexpr int TimeRoom = 140;
+    int Write(QChar *buffer, int index) const;
 
 private:
     enum class Field : char { Literal, Year, Month, Day, Hour, Minute, Second };
@@ -42,7 +51,8 @@ private:
         QChar Literal;
     };
     bool Parse(const QString &format);
-    bool AppendFields(QString &out, const QDateTime &time) const;
+    int WriteFields(QChar *buffer, const QDateTime &time) const;
+    QLatin1String Suffix(int index) const;
 
     const QDateTime *Times;
     int Count;
