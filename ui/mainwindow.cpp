@@ -172,6 +172,7 @@ bool MainWindow::LoadRecordFile(const QString &path)
     PlotRecordChart();
     ui->stackedWidget->setCurrentWidget(ui->pageGraph);
     ui->toolBar->show();
+    RebuildReport();
     return true;
 }
 

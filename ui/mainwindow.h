@@ -19,6 +19,7 @@ class myTracer;
 class Ui_MainWindow;
 struct ChartPlan;
 struct ListColumn;
+enum class ReportKind;
 
 class MainWindow : public QMainWindow
 {
@@ -80,6 +81,28 @@ public:
     void PlotTempHumChart();
     void PlotThermoHygroChart();
     void PlotFourProbeChart();
+    void ClearChart();
+
+    // --- summary report ------------------------------------------------------
+    QString StartModeText();
+    QString RecordingTimeText();
+    QString CreateReportHtml(bool printLayout);
+    QString CreateDecibelReportHtml(bool printLayout);
+    QString CreateTemperatureReportHtml(bool printLayout);
+    QString CreateCurrentReportHtml(bool printLayout);
+    QString CreateVoltageReportHtml(bool printLayout);
+    QString CreateLightReportHtml(bool printLayout);
+    QString CreateTempHumReportHtml(bool printLayout);
+    QString CreateFourProbeReportHtml(bool printLayout);
+    QString CreateThermoHygroReportHtml(bool printLayout);
+    QString CreateGenericReportHtml(bool printLayout);
+    // Both report layouts into the store, the preview file, the preview's
+    // pending mark.
+    void RebuildReport();
+    void WriteReportHtmlFile();
+
+    // --- every view of the record again (after a settings change) ---------------
+    void RefreshDataView();
 
 public slots:
     void Openfile();
@@ -104,6 +127,7 @@ private:
     void InitListTable(const QVector<ListColumn> &columns);
     void FillListRows(const QVector<ListColumn> &columns);
     void BuildChart(const ChartPlan &plan);
+    QString ComposeReport(ReportKind kind, bool printLayout);
 };
 
 #endif // MAINWINDOW_H

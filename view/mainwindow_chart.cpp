@@ -29,7 +29,24 @@ void MainWindow::PlotRecordChart()
         PlotLoggerChart();
     else if (UartDataStore::Family(model) == 44)
         PlotThermoHygroChart();
-    // any other code: the chart is left as it is
+    else
+        ClearChart();  // no chart for this model
+}
+
+// An empty chart: nothing of the record shown before stays in it, nor in the
+// report's image of it.
+void MainWindow::ClearChart()
+{
+    QCustomPlot *plot = CustomPlot;
+    plot->clearPlottables();
+    ChartTitle->setText(QString());
+    for (QCPAxis *axis : {plot->xAxis, plot->yAxis, plot->yAxis2})
+        axis->setLabel(QString());
+    plot->xAxis->setTicker(QSharedPointer<QCPAxisTicker>(new QCPAxisTicker));
+    plot->legend->setVisible(false);
+    Tracer->setVisible(false);
+    TracerShowDelay = 0;
+    plot->replot(QCustomPlot::rpRefreshHint);
 }
 
 void MainWindow::PlotLoggerChart()
