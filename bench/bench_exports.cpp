@@ -13,10 +13,8 @@
 #include "export/pdftextexport.h"
 #include "export/txtexport.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QTextStream>
 
 #include <cstdio>
 #include <functional>
@@ -35,23 +33,6 @@ const Writer Writers[] = {
     {"csv", "export.csv", 15, [](const QString &name) { return WriteCsvExport(name); }},
     {"pdf", "export.pdf", 5, [](const QString &name) { return WritePdfTextExport(name); }},
 };
-
-// Peak resident memory of this process in MB, from /proc/self/status.
-double PeakMegabytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
-        return -1.0;
-    QTextStream in(&status);
-    for (QString line = in.readLine(); !line.isNull(); line = in.readLine()) {
-        if (line.startsWith(QLatin1String("VmHWM:")))
-            return line.section(QLatin1Char(' '), 1, -1, QString::SectionSkipEmpty)
-                       .section(QLatin1Char(' '), 0, 0)
-                       .toDouble()
-                   / 1024.0;
-    }
-    return -1.0;
-}
 
 int RunOne(const Writer &writer, const QString &folder)
 {

@@ -6,8 +6,12 @@
 //
 //     BenchStats write = RunTimed(15, [&] { WriteRecordFile(store, path, nullptr); });
 //     PrintStats("write", write);
+//
+// PeakMegabytes() is the process's peak resident memory so far.
 
 #include <QElapsedTimer>
+#include <QFile>
+#include <QTextStream>
 
 #include <algorithm>
 #include <cstdio>
@@ -42,6 +46,24 @@ inline void PrintStats(const char *label, const BenchStats &stats)
     std::printf("%-28s median %8.2f ms   min %8.2f ms   max %8.2f ms\n", label, stats.median,
                 stats.min, stats.max);
     std::fflush(stdout);
+}
+
+// Peak resident memory of this process in MB (VmHWM of /proc/self/status);
+// -1 when it cannot be read.
+inline double PeakMegabytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
+        return -1.0;
+    QTextStream in(&status);
+    for (QString line = in.readLine(); !line.isNull(); line = in.readLine()) {
+        if (line.startsWith(QLatin1String("VmHWM:")))
+            return line.section(QLatin1Char(' '), 1, -1, QString::SectionSkipEmpty)
+                       .section(QLatin1Char(' '), 0, 0)
+                       .toDouble()
+                   / 1024.0;
+    }
+    return -1.0;
 }
 
 #endif // BENCHUTIL_H

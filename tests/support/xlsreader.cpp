@@ -75,3 +75,24 @@ QStringList XlsSheetNames(const QVector<XlsReadSheet> &sheets)
         names << sheet.name;
     return names;
 }
+
+QStringList XlsWorkbookLines(const QString &path)
+{
+    QString error;
+    const QVector<XlsReadSheet> sheets = ReadXlsWorkbook(path, &error);
+    if (!error.isEmpty())
+        return {error};
+    QStringList lines;
+    for (const XlsReadSheet &sheet : sheets) {
+        lines << QLatin1Char('[') + sheet.name + QLatin1Char(']');
+        for (const QVector<QVariant> &row : sheet.rows) {
+            QStringList cells;
+            for (const QVariant &cell : row)
+                cells << (cell.userType() == QMetaType::Double
+                              ? QLatin1Char('=') + QString::number(cell.toDouble(), 'g', 15)
+                              : cell.toString());
+            lines << cells.join(QLatin1Char('|'));
+        }
+    }
+    return lines;
+}

@@ -25,4 +25,9 @@ QVector<XlsReadSheet> ReadXlsWorkbook(const QString &path, QString *error);
 // The sheets' names, in order.
 QStringList XlsSheetNames(const QVector<XlsReadSheet> &sheets);
 
+// A workbook as lines: "[sheet]", then one line per row with the cells
+// joined by "|"; numbers are written "=21.6", texts as they are. A workbook
+// FreeXL cannot read gives one line with the reason.
+QStringList XlsWorkbookLines(const QString &path);
+
 #endif // TESTS_SUPPORT_XLSREADER_H
