@@ -13,11 +13,16 @@
 
 #include <qcustomplot.h>
 
+class QImage;
+class QThread;
 class QTimer;
+class Thread;
 class TitleBar;
 class myTracer;
 class Ui_MainWindow;
 struct ChartPlan;
+struct FileJob;
+struct JobOutcome;
 struct ListColumn;
 
 class MainWindow : public QMainWindow
@@ -46,6 +51,8 @@ public:
     QTimer *Timer500MS = nullptr;  // download progress
     QString ReportHtmlPath;
     bool ReportPreviewPending = false;
+    QThread *WorkerThread = nullptr;   // runs only while an export or print job does
+    Thread *Worker = nullptr;          // the export worker, living on WorkerThread
 
     // --- messages ----------------------------------------------------------
     void ShowMessage(QString title, QString text);
@@ -81,7 +88,13 @@ public:
     void PlotThermoHygroChart();
     void PlotFourProbeChart();
 
+signals:
+    void ExportReportStart();
+    void PrintReportStart();
+
 public slots:
+    void ExportReportComplete();
+    void PrintReportComplete();
     void Openfile();
     void Timer1SSlot();
     void PushButtonQuerySlot();
@@ -92,6 +105,10 @@ public slots:
     void MagnifySlot();
     void RestoreSlot();
     void OpenHelp();
+
+private slots:
+    void ExportToPDFSlot();
+    void DoPrintPreview();
 
 private:
     void InstallTitleBar();
@@ -104,6 +121,15 @@ private:
     void InitListTable(const QVector<ListColumn> &columns);
     void FillListRows(const QVector<ListColumn> &columns);
     void BuildChart(const ChartPlan &plan);
+
+    // --- export and print jobs ---------------------------------------------
+    void ConnectJobSignals();
+    bool RefuseWhileJobRuns();
+    void StartFileJob(const FileJob &job);
+    void ShowExportOutcome(const JobOutcome &outcome);
+    void OpenExportedFile(const QString &path);
+    void StopWorker();
+    QString CurrentTabPrintHtml(QImage *chart);
 };
 
 #endif // MAINWINDOW_H
