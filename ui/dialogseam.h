@@ -9,6 +9,7 @@
 #include <functional>
 
 class QDialog;
+class QPrinter;
 class QWidget;
 
 namespace DialogSeam {
@@ -16,6 +17,8 @@ namespace DialogSeam {
 using ExecHandler = std::function<int(QDialog &dialog)>;
 using OpenFileHandler = std::function<QString(QWidget *parent, const QString &caption,
                                               const QString &dir, const QString &filter)>;
+using SaveFileHandler = OpenFileHandler;
+using PrintHandler = std::function<int(QPrinter *printer)>;
 
 // Runs dialog.exec(), or the installed handler.
 int Exec(QDialog &dialog);
@@ -26,6 +29,21 @@ void SetExecHandler(ExecHandler handler);
 QString GetOpenFileName(QWidget *parent, const QString &caption, const QString &dir,
                         const QString &filter);
 void SetOpenFileHandler(OpenFileHandler handler);
+
+// A save dialog whose name gets the suffix of the selected filter when it has
+// none ("Report-1" with "*.pdf" gives "Report-1.pdf"), so that the question
+// before an existing file is replaced is asked about the final name. Returns
+// "" when the user cancels.
+QString GetSaveFileName(QWidget *parent, const QString &caption, const QString &path,
+                        const QString &filter);
+void SetSaveFileHandler(SaveFileHandler handler);
+// The suffix a filter such as "EXCEL files (*.xls)" names, or "".
+QString FilterSuffix(const QString &filter);
+
+// QPrintDialog on the printer, without parent; returns QDialog::Accepted
+// when the user prints.
+int ExecPrintDialog(QPrinter *printer);
+void SetPrintHandler(PrintHandler handler);
 
 } // namespace DialogSeam
 

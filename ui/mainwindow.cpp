@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QThread>
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -13,6 +14,7 @@
 #include "app/knownloggers.h"
 #include "app/recordfile.h"
 #include "app/uartdatastore.h"
+#include "export/thread.h"
 #include "ui/dialogseam.h"
 #include "ui/qmessagedialog.h"
 #include "ui/titlebar.h"
@@ -42,6 +44,7 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::~MainWindow()
 {
+    StopWorker();
     // The read-out's items belong to the chart, which goes with the form.
     Tracer.reset();
     delete ui;
@@ -95,6 +98,11 @@ void MainWindow::CreateWorkers()
     Timer1S->setInterval(1000);
     Timer500MS = new QTimer(this);
     Timer500MS->setInterval(500);
+
+    WorkerThread = new QThread(this);
+    WorkerThread->quit();
+    Worker = new Thread(nullptr);
+    Worker->moveToThread(WorkerThread);
 }
 
 void MainWindow::ConnectSignals()
@@ -106,6 +114,7 @@ void MainWindow::ConnectSignals()
     connect(ui->action_Restore, &QAction::triggered, this, &MainWindow::RestoreSlot);
     connect(ui->pushButtonQuery, &QPushButton::clicked, this, &MainWindow::PushButtonQuerySlot);
     connect(Timer1S, &QTimer::timeout, this, &MainWindow::Timer1SSlot);
+    ConnectJobSignals();
     Timer1S->start();
 }
 
@@ -119,8 +128,8 @@ void MainWindow::InitUiState()
                                                     : UartData.IconMain;
     ui->pushButtonLink->setIcon(QIcon(picture));
 
-    // The export, print and meter dialogs are started from here once they
-    // exist; until then their entries stay disabled.
+    // The export and print jobs need a record; the meter dialogs are started
+    // from here once they exist, and until then their entries stay disabled.
     for (QAction *action : {ui->action_Save_as, ui->action_Export_to_PDF,
                             ui->action_Export_to_Excel, ui->action_Print,
                             ui->action_Meter_Status, ui->action_System_settings})
@@ -151,8 +160,11 @@ void MainWindow::ShowMessage(QString title, QString text)
     DialogSeam::Exec(dialog);
 }
 
+// The record cannot change while an export or print job reads it.
 void MainWindow::Openfile()
 {
+    if (RefuseWhileJobRuns())
+        return;
     UartData.Busy = true;
     const QString path = DialogSeam::GetOpenFileName(this, tr("Open record file"), UartData.Path,
                                                      tr("Record files (*.rec)"));
@@ -163,6 +175,8 @@ void MainWindow::Openfile()
 
 bool MainWindow::LoadRecordFile(const QString &path)
 {
+    if (RefuseWhileJobRuns())
+        return false;
     QString error;
     if (!ReadRecordFile(path, UartData, &error)) {
         ShowMessage(tr("Error"), error);
@@ -173,6 +187,8 @@ bool MainWindow::LoadRecordFile(const QString &path)
     ui->stackedWidget->setCurrentWidget(ui->pageGraph);
     ui->toolBar->show();
     RebuildReport();
+    ui->action_Export_to_PDF->setEnabled(true);
+    ui->action_Print->setEnabled(true);
     return true;
 }
 

@@ -13,11 +13,16 @@
 
 #include <qcustomplot.h>
 
+class QImage;
+class QThread;
 class QTimer;
+class Thread;
 class TitleBar;
 class myTracer;
 class Ui_MainWindow;
 struct ChartPlan;
+struct FileJob;
+struct JobOutcome;
 struct ListColumn;
 enum class ReportKind;
 
@@ -47,6 +52,8 @@ public:
     QTimer *Timer500MS = nullptr;  // download progress
     QString ReportHtmlPath;
     bool ReportPreviewPending = false;
+    QThread *WorkerThread = nullptr;   // runs only while an export or print job does
+    Thread *Worker = nullptr;          // the export worker, living on WorkerThread
 
     // --- messages ----------------------------------------------------------
     void ShowMessage(QString title, QString text);
@@ -104,7 +111,13 @@ public:
     // --- every view of the record again (after a settings change) ---------------
     void RefreshDataView();
 
+signals:
+    void ExportReportStart();
+    void PrintReportStart();
+
 public slots:
+    void ExportReportComplete();
+    void PrintReportComplete();
     void Openfile();
     void Timer1SSlot();
     void PushButtonQuerySlot();
@@ -115,6 +128,10 @@ public slots:
     void MagnifySlot();
     void RestoreSlot();
     void OpenHelp();
+
+private slots:
+    void ExportToPDFSlot();
+    void DoPrintPreview();
 
 private:
     void InstallTitleBar();
@@ -128,6 +145,15 @@ private:
     void FillListRows(const QVector<ListColumn> &columns);
     void BuildChart(const ChartPlan &plan);
     QString ComposeReport(ReportKind kind, bool printLayout);
+
+    // --- export and print jobs ---------------------------------------------
+    void ConnectJobSignals();
+    bool RefuseWhileJobRuns();
+    void StartFileJob(const FileJob &job);
+    void ShowExportOutcome(const JobOutcome &outcome);
+    void OpenExportedFile(const QString &path);
+    void StopWorker();
+    QString CurrentTabPrintHtml(QImage *chart);
 };
 
 #endif // MAINWINDOW_H

@@ -1,0 +1,156 @@
+// The main window's side of the export jobs: the start slots, which check the
+// request, ask for the output name and start the worker thread, and the
+// completion slot, which quits the thread and tells the user what became of
+// the file.
+
+#include "ui/mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QThread>
+#include <QUrl>
+
+#include "app/uartdatastore.h"
+#include "export/filejob.h"
+#include "export/joboutcome.h"
+#include "export/thread.h"
+#include "ui/dialogseam.h"
+#include "ui/qmessagedialog.h"
+#include "view/captions.h"
+
+namespace {
+
+const FileJob PdfReportJob {QT_TRANSLATE_NOOP("MainWindow", "Export PDF"),
+                            "*.pdf",
+                            false,
+                            "/Report-",
+                            true,
+                            false,
+                            &MainWindow::ExportReportStart};
+
+QString DefaultExportName(const char *prefix)
+{
+    return QDir::currentPath() + QStringLiteral("/Data/Data Reports") + QString::fromLatin1(prefix)
+        + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddhhmmss"));
+}
+
+QFont DialogFont(int pointSize)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(pointSize);
+    return font;
+}
+
+} // namespace
+
+void MainWindow::ConnectJobSignals()
+{
+    connect(this, &MainWindow::ExportReportStart, Worker, &Thread::ExportReportWork);
+    connect(this, &MainWindow::PrintReportStart, Worker, &Thread::PrintReportWork);
+    connect(Worker, &Thread::ExportReportSotp, this, &MainWindow::ExportReportComplete);
+    connect(Worker, &Thread::PrintReportSotp, this, &MainWindow::PrintReportComplete);
+    connect(ui->action_Export_to_PDF, &QAction::triggered, this, &MainWindow::ExportToPDFSlot);
+    connect(ui->action_Print, &QAction::triggered, this, &MainWindow::DoPrintPreview);
+}
+
+// A running worker thread is the one sign of a job under way.
+bool MainWindow::RefuseWhileJobRuns()
+{
+    if (!WorkerThread->isRunning())
+        return false;
+    ShowMessage(tr("Warning!"), tr("There are other tasks in progress, please try again later!"));
+    return true;
+}
+
+void MainWindow::ExportToPDFSlot()
+{
+    StartFileJob(PdfReportJob);
+}
+
+void MainWindow::StartFileJob(const FileJob &job)
+{
+    const bool hasRecord = job.NeedsReport ? !UartData.ReportHtml.isEmpty() : UartData.Lognum > 0;
+    if (!hasRecord) {
+        ShowMessage(tr("Error!"), tr("File not found, please open the file."));
+        return;
+    }
+    if (RefuseWhileJobRuns())
+        return;
+    const QString filter
+        = job.TranslateFilter ? MainTr(job.Filter) : QString::fromLatin1(job.Filter);
+    UartData.Busy = true;
+    const QString name = DialogSeam::GetSaveFileName(this, MainTr(job.Caption),
+                                                     DefaultExportName(job.NamePrefix), filter);
+    UartData.Busy = false;
+    if (name.isEmpty())
+        return;
+    if (job.RemovesExisting && QFile::exists(name))
+        QFile::remove(name);
+    UartData.ExportFileName = name;
+    WorkerThread->start(QThread::InheritPriority);
+    emit(this->*job.Start)();
+}
+
+void MainWindow::ExportReportComplete()
+{
+    WorkerThread->quit();
+    WorkerThread->wait(); // the worker slot has ended with its done signal
+    ShowExportOutcome(Worker->Outcome());
+}
+
+void MainWindow::PrintReportComplete()
+{
+    WorkerThread->quit();
+    WorkerThread->wait();
+}
+
+// "Report saved as …" only for a file that was written; otherwise the dialog
+// says that nothing was written, or that the file could not be, and why.
+void MainWindow::ShowExportOutcome(const JobOutcome &outcome)
+{
+    const QString name = UartData.ExportFileName;
+    QMessageDialog dialog(nullptr);
+    const QFont text = DialogFont(18);
+    if (outcome.IsWritten()) {
+        dialog.SetTitleText(tr("Export completed"), DialogFont(24));
+        dialog.SetOKText(tr("Open"), text);
+        dialog.SetCloseText(tr("Close"), text);
+        dialog.SetMessageText(tr("Report saved as %1!").arg(name), text);
+        if (DialogSeam::Exec(dialog) == QDialog::Accepted)
+            OpenExportedFile(name);
+        return;
+    }
+    const bool failed = outcome.Result == JobOutcome::Kind::Failed;
+    dialog.SetTitleText(failed ? tr("Export failed") : tr("Nothing exported"), DialogFont(24));
+    dialog.SetOKText(tr("OK"), text);
+    dialog.HideCloseButton(true);
+    dialog.SetMessageText(failed ? tr("%1 could not be written: %2.").arg(name, outcome.Reason)
+                                 : tr("No file was written: %1.").arg(outcome.Reason),
+                          text);
+    DialogSeam::Exec(dialog);
+}
+
+void MainWindow::OpenExportedFile(const QString &path)
+{
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+        ShowMessage(tr("Export completed"),
+                    tr("No program could open %1.").arg(QDir::toNativeSeparators(path)));
+}
+
+// Called as the window goes: a job under way finishes its file first. The
+// quit is queued behind the job's start, so even a job whose thread has only
+// just started runs to its end.
+void MainWindow::StopWorker()
+{
+    if (WorkerThread->isRunning()) {
+        QThread *thread = WorkerThread;
+        QMetaObject::invokeMethod(
+            Worker, [thread] { thread->quit(); }, Qt::QueuedConnection);
+        WorkerThread->wait();
+    }
+    delete Worker;
+    Worker = nullptr;
+}

@@ -1,0 +1,75 @@
+#ifndef TESTS_SUPPORT_JOBDRIVER_H
+#define TESTS_SUPPORT_JOBDRIVER_H
+
+// Runs the export and print jobs of a main window as a user would, through
+// its start slots and on its worker thread, with every dialog answered here:
+//
+//     JobDriver jobs(window);
+//     QVERIFY(jobs.OpenRecord(options, dir.path()));
+//     QVERIFY(jobs.ExportPdf(dir.filePath("report")));
+//     QCOMPARE(jobs.Shown.last().text, ...);   // the completion dialog
+//
+// The destructor takes the dialog answers away again.
+
+#include <QDialog>
+#include <QList>
+#include <QString>
+
+class MainWindow;
+struct SampleRecordOptions;
+
+// A message or completion dialog as it was shown.
+struct ShownDialog {
+    QString title;
+    QString text;
+    QString ok;
+    QString close;
+    bool closeHidden = false;
+    int titlePoints = 0;
+    int textPoints = 0;
+};
+
+// A save dialog as it was asked, and whether the busy flag was up meanwhile.
+struct SaveQuestion {
+    QString caption;
+    QString path;
+    QString filter;
+    bool busy = false;
+};
+
+class JobDriver {
+public:
+    explicit JobDriver(MainWindow *window);
+    ~JobDriver();
+    JobDriver(const JobDriver &) = delete;
+    JobDriver &operator=(const JobDriver &) = delete;
+
+    // Writes a synthetic record into folder and opens it in the window, then
+    // makes its report ready (see PrepareReport).
+    bool OpenRecord(const SampleRecordOptions &options, const QString &folder);
+    // A report counts as built, and a chart picture lies in the current
+    // directory, as the report builders leave them.
+    static void PrepareReport();
+
+    // "Export to PDF" with the save dialog answered by name; waits for the
+    // completion dialog of a job that started. True when the request ended in
+    // a dialog (completion or refusal), false when none came.
+    bool ExportPdf(const QString &name);
+    // "Print" with the print dialog accepted into a PDF file, or rejected;
+    // waits until the worker thread is idle again.
+    bool Print(bool accept, const QString &pdfPath = QString());
+    bool WaitIdle();
+
+    int MessageAnswer = QDialog::Rejected;
+    QList<ShownDialog> Shown;
+    QList<SaveQuestion> Asked;
+    QList<bool> BusyWhilePrinting;
+
+private:
+    MainWindow *Window;
+    QString SaveAnswer;
+    bool PrintAccepts = false;
+    QString PrintPath;
+};
+
+#endif // TESTS_SUPPORT_JOBDRIVER_H
