@@ -23,13 +23,22 @@
 
 namespace {
 
-const FileJob PdfReportJob {QT_TRANSLATE_NOOP("MainWindow", "Export PDF"),
-                            "*.pdf",
-                            false,
-                            "/Report-",
-                            true,
-                            false,
-                            &MainWindow::ExportReportStart};
+// Caption, filter, filter translated, default name, needs a report (else
+// samples), removes an existing file, start signal.
+const FileJob PdfReportJob {QT_TRANSLATE_NOOP("MainWindow", "Export PDF"), "*.pdf", false,
+                            "/Report-", true, false, &MainWindow::ExportReportStart};
+const FileJob SaveAsJob {QT_TRANSLATE_NOOP("MainWindow", "Export *"),
+                         QT_TRANSLATE_NOOP("MainWindow",
+                                           "Text files (*.txt);;PDF files (*.pdf);;CSV files (*.csv)"),
+                         true, "/MeterData", false, false, &MainWindow::SaveAsfileStart};
+const FileJob ExcelJob {QT_TRANSLATE_NOOP("MainWindow", "Export EXCEL"),
+                        QT_TRANSLATE_NOOP("MainWindow", "EXCEL files (*.xls)"), true, "/MeterData",
+                        false, true, &MainWindow::SaveExcelStart};
+const FileJob ExcelSectionJob {ExcelJob.Caption, ExcelJob.Filter, true, "/MeterData", false, true,
+                               &MainWindow::SaveExcelSectionStart};
+const FileJob CsvSectionJob {QT_TRANSLATE_NOOP("MainWindow", "Export CSV"),
+                             QT_TRANSLATE_NOOP("MainWindow", "CSV files (*.csv)"), true,
+                             "/MeterData", false, false, &MainWindow::SaveCSVSectionStart};
 
 QString DefaultExportName(const char *prefix)
 {
@@ -50,9 +59,23 @@ void MainWindow::ConnectJobSignals()
 {
     connect(this, &MainWindow::ExportReportStart, Worker, &Thread::ExportReportWork);
     connect(this, &MainWindow::PrintReportStart, Worker, &Thread::PrintReportWork);
+    connect(this, &MainWindow::SaveAsfileStart, Worker, &Thread::SaveAsfileWork);
+    connect(this, &MainWindow::SaveExcelStart, Worker, &Thread::SaveExcelWork);
+    connect(this, &MainWindow::SaveCSVSectionStart, Worker, &Thread::SaveCSVSectionWork);
+    connect(this, &MainWindow::SaveExcelSectionStart, Worker, &Thread::SaveExcelSectionWork);
+    connect(Worker, &Thread::SaveExcelSectionSotp, this, &MainWindow::ExportReportComplete);
+    connect(Worker, &Thread::SaveExcelSotp, this, &MainWindow::ExportReportComplete);
+    connect(Worker, &Thread::SaveCSVSectionSotp, this, &MainWindow::ExportReportComplete);
+    connect(Worker, &Thread::SaveAsfileSotp, this, &MainWindow::ExportReportComplete);
     connect(Worker, &Thread::ExportReportSotp, this, &MainWindow::ExportReportComplete);
     connect(Worker, &Thread::PrintReportSotp, this, &MainWindow::PrintReportComplete);
+    connect(ui->action_Save_as, &QAction::triggered, this, &MainWindow::SaveAsSlot);
     connect(ui->action_Export_to_PDF, &QAction::triggered, this, &MainWindow::ExportToPDFSlot);
+    connect(ui->action_Export_to_Excel, &QAction::triggered, this, &MainWindow::ExportToExcelSlot);
+    connect(ui->pushButtonExportCSV, &QPushButton::clicked, this,
+            &MainWindow::PushButtonExportCSVSlot);
+    connect(ui->pushButtonExportExcel, &QPushButton::clicked, this,
+            &MainWindow::PushButtonExportExcelSlot);
     connect(ui->action_Print, &QAction::triggered, this, &MainWindow::DoPrintPreview);
 }
 
@@ -65,9 +88,29 @@ bool MainWindow::RefuseWhileJobRuns()
     return true;
 }
 
+void MainWindow::SaveAsSlot()
+{
+    StartFileJob(SaveAsJob);
+}
+
 void MainWindow::ExportToPDFSlot()
 {
     StartFileJob(PdfReportJob);
+}
+
+void MainWindow::ExportToExcelSlot()
+{
+    StartFileJob(ExcelJob);
+}
+
+void MainWindow::PushButtonExportCSVSlot()
+{
+    StartFileJob(CsvSectionJob);
+}
+
+void MainWindow::PushButtonExportExcelSlot()
+{
+    StartFileJob(ExcelSectionJob);
 }
 
 void MainWindow::StartFileJob(const FileJob &job)

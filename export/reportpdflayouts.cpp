@@ -94,14 +94,13 @@ QString SampleNumber(int sample)
     return QString::number(sample + 1);
 }
 
-// A temperature-type value of a sample whose recorded temperature is
-// missing: the dew point and wet bulb of such a sample are no values either.
-QString TemperatureSample(int sample, const double *values, NumberFormat format,
-                          const char *noValue = NoValue)
+// The temperature-only list marks a sample without a temperature; the
+// multi-channel lists write the number held, as their screen reports do.
+QString TemperatureSample(int sample)
 {
     if (UartData.TempRaw[sample] == UartDataStore::MissingValue)
-        return QString::fromLatin1(noValue);
-    return format.Text(values[sample]);
+        return QString::fromLatin1(NoValueShort);
+    return F1.Text(UartData.TempValue[sample]);
 }
 
 // Two samples per row: number, time and one value, the right half 320
@@ -134,9 +133,7 @@ ListLayout DecibelList(const Thread &)
 
 ListLayout TemperatureList(const Thread &)
 {
-    return TwoSampleList(Tr(TemperatureWord) + TemperatureUnit(), [](int i) {
-        return TemperatureSample(i, UartData.TempValue, F1, NoValueShort);
-    });
+    return TwoSampleList(Tr(TemperatureWord) + TemperatureUnit(), TemperatureSample);
 }
 
 ListLayout LightList(const Thread &)
@@ -149,7 +146,7 @@ ListLayout LightList(const Thread &)
 ListLayout TempHumList(const Thread &)
 {
     const QString unit = TemperatureUnit();
-    auto temperature = [](int i) { return TemperatureSample(i, UartData.TempValue, F1); };
+    auto temperature = [](int i) { return F1.Text(UartData.TempValue[i]); };
     auto humidity = [](int i) { return F1.Text(UartData.Humidity[i]); };
     if (!UartData.ShowDewPoint) {
         return {10,
@@ -166,7 +163,7 @@ ListLayout TempHumList(const Thread &)
              {220, 140, Tr(TemperatureWord) + unit, temperature},
              {360, 140, Tr(HumidityTitle), humidity},
              {500, 140, Tr(DewPointWord) + unit,
-              [](int i) { return TemperatureSample(i, UartData.DewPointValue, F2); }}}};
+              [](int i) { return F2.Text(UartData.DewPointValue[i]); }}}};
 }
 
 ListLayout FourProbeList(const Thread &)
@@ -314,14 +311,12 @@ void FormatThermoHygroColumns(QVector<QString> *headings, QVector<QString> (&col
         for (int i = 0; i < n; ++i)
             column.append(text(i));
     };
-    add(Tr(TemperatureWord) + unit,
-        [](int i) { return TemperatureSample(i, UartData.TempValue, G6); });
+    add(Tr(TemperatureWord) + unit, [](int i) { return G6.Text(UartData.TempValue[i]); });
     add(Tr(HumidityWord) + HumidityUnit(), [](int i) { return G6.Text(UartData.Humidity[i]); });
     if (UartData.ShowDewPoint)
         add(Tr(DewPointWord) + unit,
-            [](int i) { return TemperatureSample(i, UartData.DewPointValue, F2); });
-    add(Tr(WetBulbWord) + unit,
-        [](int i) { return TemperatureSample(i, UartData.WetBulbValue, F2); });
+            [](int i) { return F2.Text(UartData.DewPointValue[i]); });
+    add(Tr(WetBulbWord) + unit, [](int i) { return F2.Text(UartData.WetBulbValue[i]); });
     if (ThermocoupleRecorded()) {
         add(Tr(ThermocoupleWord) + unit, [](int i) {
             if (UartData.ThermocoupleRaw[i] == UartDataStore::MissingValue)

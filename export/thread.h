@@ -96,11 +96,24 @@ public:
     // The name under which the print HTML refers to the chart picture.
     static const char *ChartImageName;
 
+    // The save-as writers, each on its own copy of the file name.
+    void SaveAsTXTFile(QString fileName);
+    void SaveAsPDFFile(QString fileName);
+    void SaveAsCSVFile(QString fileName);
+
 signals:
+    void SaveExcelSectionSotp();
+    void SaveExcelSotp();
+    void SaveCSVSectionSotp();
+    void SaveAsfileSotp();
     void ExportReportSotp();
     void PrintReportSotp();
 
 public slots:
+    void SaveExcelSectionWork();
+    void SaveExcelWork();
+    void SaveCSVSectionWork();
+    void SaveAsfileWork();
     void ExportReportWork();
     void PrintReportWork();
 

@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include "app/uartdatastore.h"
+#include "platform/xlsdriver.h"
 #include "tests/support/filesizelimit.h"
 #include "tests/support/jobdriver.h"
 #include "tests/support/pdftext.h"
@@ -42,6 +43,7 @@ private:
 private slots:
     void initTestCase()
     {
+        RegisterXlsSqlDriver();
         dir = new WorkDir;
         QVERIFY(dir->isValid());
         window = new MainWindow;
@@ -65,13 +67,77 @@ private slots:
             QVERIFY(!action->isEnabled());
         JobDriver jobs(&fresh);
         QVERIFY(jobs.OpenRecord(Record(6201, 10), dir->path()));
-        QVERIFY(ui->action_Export_to_PDF->isEnabled());
-        QVERIFY(ui->action_Print->isEnabled());
-        // Their jobs have no writer yet.
-        QVERIFY(!ui->action_Save_as->isEnabled());
-        QVERIFY(!ui->action_Export_to_Excel->isEnabled());
-        QVERIFY(!ui->pushButtonExportCSV->isEnabled());
-        QVERIFY(!ui->pushButtonExportExcel->isEnabled());
+        for (QAction *action : {ui->action_Export_to_PDF, ui->action_Print, ui->action_Save_as,
+                                ui->action_Export_to_Excel})
+            QVERIFY(action->isEnabled());
+        QVERIFY(ui->pushButtonExportCSV->isEnabled());
+        QVERIFY(ui->pushButtonExportExcel->isEnabled());
+    }
+
+    // Each file job from its action or button: the save dialog it asks with,
+    // the file it leaves and what the completion dialog says.
+    void fileJobs_data()
+    {
+        QTest::addColumn<QString>("slot");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QByteArray>("starts");
+        const QString saveAs
+            = QStringLiteral("Text files (*.txt);;PDF files (*.pdf);;CSV files (*.csv)");
+        QTest::newRow("save as txt") << "SaveAsSlot" << "Export *" << saveAs << "a.txt" << "a.txt"
+                                     << QByteArray(24, ' ') + "Logger Data";
+        QTest::newRow("save as CSV upper case") << "SaveAsSlot" << "Export *" << saveAs << "b.CSV"
+                                                << "b.CSV" << QByteArray("Logger Data\n");
+        QTest::newRow("save as pdf without a dot") << "SaveAsSlot" << "Export *" << saveAs
+                                                   << "cpdf" << "cpdf.pdf" << QByteArray("%PDF");
+        QTest::newRow("section csv") << "PushButtonExportCSVSlot" << "Export CSV"
+                                     << "CSV files (*.csv)" << "d.csv" << "d.csv"
+                                     << QByteArray("Logger Data\n");
+        QTest::newRow("excel") << "ExportToExcelSlot" << "Export EXCEL" << "EXCEL files (*.xls)"
+                               << "e.xls" << "e.xls" << QByteArray("\xD0\xCF\x11\xE0");
+        QTest::newRow("section excel") << "PushButtonExportExcelSlot" << "Export EXCEL"
+                                       << "EXCEL files (*.xls)" << "f.xls" << "f.xls"
+                                       << QByteArray("\xD0\xCF\x11\xE0");
+    }
+
+    void fileJobs()
+    {
+        QFETCH(QString, slot);
+        QFETCH(QString, name);
+        QFETCH(QString, written);
+        QFETCH(QByteArray, starts);
+        JobDriver jobs(window);
+        QVERIFY(jobs.OpenRecord(Record(3702, 30), dir->path()));
+        const QString target = dir->filePath(name);
+        QVERIFY(jobs.RunFileJob(slot.toLatin1().constData(), target));
+        QCOMPARE(jobs.Asked.size(), 1);
+        QTEST(jobs.Asked[0].caption, "caption");
+        QTEST(jobs.Asked[0].filter, "filter");
+        QVERIFY(jobs.Asked[0].path.contains(QStringLiteral("/Data/Data Reports/MeterData")));
+        QCOMPARE(jobs.Shown.last().text,
+                 QStringLiteral("Report saved as %1!").arg(dir->filePath(written)));
+        QFile file(dir->filePath(written));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY2(file.readAll().startsWith(starts), qPrintable(written));
+    }
+
+    // The workbook export removes an earlier file of the name before it
+    // starts; save as leaves a name it has no writer for alone and says so.
+    void fileJobsThatWriteNothing()
+    {
+        JobDriver jobs(window);
+        QVERIFY(jobs.OpenRecord(Record(3702, 30), dir->path()));
+        const QString kept = dir->filePath(QStringLiteral("kept.xls"));
+        QFile file(kept);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("mine") == 4);
+        file.close();
+        QVERIFY(jobs.RunFileJob("SaveAsSlot", kept));
+        QCOMPARE(jobs.Shown.last().title, QStringLiteral("Nothing exported"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("mine"));
+        file.close();
     }
 
     void refusals_data()

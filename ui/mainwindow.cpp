@@ -187,8 +187,9 @@ bool MainWindow::LoadRecordFile(const QString &path)
     ui->stackedWidget->setCurrentWidget(ui->pageGraph);
     ui->toolBar->show();
     RebuildReport();
-    ui->action_Export_to_PDF->setEnabled(true);
-    ui->action_Print->setEnabled(true);
+    for (QAction *action : {ui->action_Save_as, ui->action_Export_to_PDF,
+                            ui->action_Export_to_Excel, ui->action_Print})
+        action->setEnabled(true);
     return true;
 }
 

@@ -114,6 +114,10 @@ public:
 signals:
     void ExportReportStart();
     void PrintReportStart();
+    void SaveAsfileStart();
+    void SaveExcelStart();
+    void SaveCSVSectionStart();
+    void SaveExcelSectionStart();
 
 public slots:
     void ExportReportComplete();
@@ -130,7 +134,11 @@ public slots:
     void OpenHelp();
 
 private slots:
+    void SaveAsSlot();
     void ExportToPDFSlot();
+    void ExportToExcelSlot();
+    void PushButtonExportCSVSlot();
+    void PushButtonExportExcelSlot();
     void DoPrintPreview();
 
 private:

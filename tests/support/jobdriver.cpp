@@ -95,9 +95,14 @@ void JobDriver::PrepareReport()
 
 bool JobDriver::ExportPdf(const QString &name)
 {
+    return RunFileJob("ExportToPDFSlot", name);
+}
+
+bool JobDriver::RunFileJob(const char *startSlot, const QString &name)
+{
     const int before = Shown.size();
     SaveAnswer = name;
-    QMetaObject::invokeMethod(Window, "ExportToPDFSlot");
+    QMetaObject::invokeMethod(Window, startSlot);
     // Refused or cancelled requests end in the slot itself.
     if (!Window->WorkerThread->isRunning())
         return Shown.size() > before;

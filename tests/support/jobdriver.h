@@ -55,6 +55,8 @@ public:
     // completion dialog of a job that started. True when the request ended in
     // a dialog (completion or refusal), false when none came.
     bool ExportPdf(const QString &name);
+    // The same for the file job whose start slot is named, e.g. "SaveAsSlot".
+    bool RunFileJob(const char *startSlot, const QString &name);
     // "Print" with the print dialog accepted into a PDF file, or rejected;
     // waits until the worker thread is idle again.
     bool Print(bool accept, const QString &pdfPath = QString());
