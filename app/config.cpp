@@ -1,10 +1,12 @@
 // The settings of "Ini/Config.ini" and the list of installed translations.
 //
-// The configuration is an INI file in four groups. It is read with QSettings,
-// but written by hand: QSettings sorts groups and keys when it writes, and
-// the file keeps its keys in the order below so that a person editing it
-// finds them where they always were. The values are escaped the way QSettings
-// escapes them, so QSettings reads every value back unchanged.
+// The configuration is an INI file in four groups, in the syntax QSettings
+// reads and writes. It is written by hand: QSettings sorts groups and keys
+// when it writes, and the file keeps its keys in the order below so that a
+// person editing it finds them where they always were. The values are escaped
+// the way QSettings escapes them, so QSettings reads every value back
+// unchanged. It is read as text (initext.h): no value in it is ever decoded
+// into a stored object, so no file can make the start fail.
 //
 //     [System]  Language, Path, Password, Dateformat, CopyRight, MeterType
 //     [Website] URL
@@ -15,12 +17,16 @@
 
 #include "app/uartdatastore.h"
 
+#include "app/initext.h"
+#include "app/ownfiles.h"
+#include "app/wholefile.h"
+
+#include <QDataStream>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <QSettings>
 #include <QStringList>
 #include <QtDebug>
+#include <QtEndian>
 
 #include <algorithm>
 #include <limits>
@@ -138,55 +144,91 @@ QByteArray renderIni(const QVector<IniEntry> &entries)
     return text;
 }
 
-void writeConfigFile(const QString &path, const QByteArray &text)
+bool writeConfigFile(const QString &path, const QByteArray &text, QString *error)
 {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
-        qWarning() << "Cannot write the configuration" << path << file.errorString();
+    return MakeFolderFor(path, error) && WriteWholeFile(path, text, error);
 }
+
+// Far more than any configuration: a larger file is not one.
+constexpr qint64 MaxConfigBytes = 1024 * 1024;
 
 // --- reading: each helper leaves the field alone unless the key holds a
 // usable value, so the default set before stands in for it.
 
-void readText(const QSettings &ini, const QString &key, QString *field, bool emptyAllowed)
+using IniValues = QHash<QString, QByteArray>;
+
+// The key's value as text; none when the key is missing or holds a typed
+// value.
+bool textOf(const IniValues &ini, const QString &key, QString *text)
 {
-    if (!ini.contains(key))
-        return;
-    const QVariant value = ini.value(key);
-    // An unquoted comma makes QSettings read a list; the text was meant.
-    const QString text = value.userType() == QMetaType::QStringList
-        ? value.toStringList().join(QLatin1Char(','))
-        : value.toString();
-    if (!text.isEmpty() || (emptyAllowed && value.isValid()))
+    const auto raw = ini.constFind(key);
+    if (raw == ini.cend())
+        return false;
+    const IniValue value = ParseIniValue(*raw);
+    *text = value.text;
+    return value.kind == IniValue::Kind::Text;
+}
+
+void readText(const IniValues &ini, const QString &key, QString *field, bool emptyAllowed)
+{
+    QString text;
+    // An unquoted comma makes a list of the value; its items come back
+    // joined, as the text was meant.
+    if (textOf(ini, key, &text) && (!text.isEmpty() || emptyAllowed))
         *field = text;
 }
 
-void readInt(const QSettings &ini, const QString &key, int *field, int low, int high)
+void readInt(const IniValues &ini, const QString &key, int *field, int low, int high)
 {
+    QString text;
     bool ok = false;
-    const int number = ini.value(key).toString().trimmed().toInt(&ok);
+    const int number = textOf(ini, key, &text) ? text.trimmed().toInt(&ok) : 0;
     if (ok && number >= low && number <= high)
         *field = number;
 }
 
-void readFlag(const QSettings &ini, const QString &key, bool *field)
+void readFlag(const IniValues &ini, const QString &key, bool *field)
 {
-    const QString text = ini.value(key).toString().trimmed().toLower();
+    QString text;
+    textOf(ini, key, &text);
+    text = text.trimmed().toLower();
     if (text == QLatin1String("true") || text == QLatin1String("1"))
         *field = true;
     else if (text == QLatin1String("false") || text == QLatin1String("0"))
         *field = false;
 }
 
-void readColour(const QSettings &ini, const QString &key, QColor *field)
+// A colour that QSettings stored as "@Variant(...)": the type number of a
+// colour, then the colour as a version 4.0 data stream writes it (a
+// colour-model byte and five 16-bit fields). Nothing else is accepted.
+QColor colourFromVariant(const QByteArray &bytes)
 {
-    const QVariant value = ini.value(key);
+    constexpr int TypeBytes = 4;
+    constexpr int ColourBytes = 1 + 5 * 2;
+    if (bytes.size() != TypeBytes + ColourBytes
+        || qFromBigEndian<quint32>(bytes.constData()) != quint32(QMetaType::QColor))
+        return QColor();
+    const int model = bytes.at(TypeBytes);
+    if (model < QColor::Rgb || model > QColor::ExtendedRgb)
+        return QColor();
+    QDataStream in(bytes.mid(TypeBytes));
+    in.setVersion(QDataStream::Qt_4_0);
     QColor colour;
-    if (value.userType() == QMetaType::QColor)
-        colour = value.value<QColor>();
-    else if (value.userType() == QMetaType::QString && QColor::isValidColor(value.toString().trimmed()))
-        colour = QColor(value.toString().trimmed());
+    in >> colour;
+    return in.status() == QDataStream::Ok ? colour : QColor();
+}
+
+void readColour(const IniValues &ini, const QString &key, QColor *field)
+{
+    const auto raw = ini.constFind(key);
+    if (raw == ini.cend())
+        return;
+    const IniValue value = ParseIniValue(*raw);
+    QColor colour;
+    if (value.kind == IniValue::Kind::Variant)
+        colour = colourFromVariant(value.variant);
+    else if (value.kind == IniValue::Kind::Text && QColor::isValidColor(value.text.trimmed()))
+        colour = QColor(value.text.trimmed());
     if (colour.isValid())
         *field = colour;
 }
@@ -239,16 +281,26 @@ void UartDataStore::DeriveDateTimeFormat()
 
 // Missing file: the defaults, written out as a new file. Existing file: each
 // key that holds a usable value is taken, every other key keeps its default.
-// A damaged file is left as it is; it is rewritten by the next save.
+// A damaged file is left as it is; it is rewritten by the next save. A file
+// that is there but cannot be read (no permission, not a regular file, far
+// too large) is reported on the debug output and kept: the defaults apply.
 void UartDataStore::LoadConfig()
 {
     ApplyDefaults();
     const QString path = ConfigFilePath();
-    if (!QFileInfo::exists(path)) {
+    QByteArray text;
+    const RegularFileRead read = ReadRegularFile(path, MaxConfigBytes, &text);
+    if (read.result == RegularFileRead::Result::Missing) {
         SaveConfig();
         return;
     }
-    const QSettings ini(path, QSettings::IniFormat);
+    if (read.result != RegularFileRead::Result::Read) {
+        qWarning().noquote() << QStringLiteral("Cannot read the configuration %1: %2; the "
+                                               "defaults apply and the file is kept.")
+                                    .arg(QDir::toNativeSeparators(path), read.reason);
+        return;
+    }
+    const IniValues ini = ReadIniValues(text);
     readText(ini, QStringLiteral("System/Language"), &Language, false);
     readText(ini, QStringLiteral("System/Path"), &Path, false);
     // An empty password is kept: the next save then restores the first-run
@@ -272,13 +324,24 @@ void UartDataStore::LoadConfig()
 }
 
 // An empty password marks settings that were never set up: they are replaced
-// by the defaults before anything is written.
-void UartDataStore::SaveConfig()
+// by the defaults before anything is written. The old file is replaced only
+// by a complete new one; a failure is reported on the debug output and, when
+// asked for, to the caller.
+bool UartDataStore::SaveConfig(QString *error)
 {
     if (Password.isEmpty())
         ApplyFirstRunDefaults();
-    writeConfigFile(ConfigFilePath(), renderIni(configEntries(*this)));
+    const QString path = ConfigFilePath();
+    QString reason;
+    const bool saved = writeConfigFile(path, renderIni(configEntries(*this)), &reason);
     DeriveDateTimeFormat();
+    if (!saved) {
+        qWarning().noquote() << QStringLiteral("Cannot write the configuration %1: %2")
+                                    .arg(QDir::toNativeSeparators(path), reason);
+        if (error)
+            *error = reason;
+    }
+    return saved;
 }
 
 // Translation files of "Qm/": regular files (no links) whose names end in

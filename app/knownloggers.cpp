@@ -1,10 +1,9 @@
 #include "app/knownloggers.h"
 
+#include "app/ownfiles.h"
+#include "app/wholefile.h"
+
 #include <QDataStream>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QtEndian>
 
 namespace {
@@ -68,39 +67,30 @@ QByteArray serializeTable(const QVector<KnownLogger> &table)
     return bytes;
 }
 
-bool fail(QString *error, const QString &reason)
-{
-    if (error)
-        *error = reason;
-    return false;
-}
+// Far more than 255 entries of any sensible length: a larger file is not a
+// table, and is not read into memory.
+constexpr qint64 MaxTableBytes = 4 * 1024 * 1024;
 
 } // namespace
 
 bool KnownLoggerTable::Read(const QString &path, QVector<KnownLogger> *out)
 {
     out->clear();
-    QFile file(path);
-    if (!file.exists())
+    QByteArray bytes;
+    const RegularFileRead read = ReadRegularFile(path, MaxTableBytes, &bytes);
+    if (read.result == RegularFileRead::Result::Missing)
         return true;
-    if (!file.open(QIODevice::ReadOnly))
+    if (read.result != RegularFileRead::Result::Read)
         return false;
     bool whole = false;
-    *out = parseTable(file.readAll(), &whole);
+    *out = parseTable(bytes, &whole);
     return whole;
 }
 
 bool KnownLoggerTable::Write(const QString &path, const QVector<KnownLogger> &table,
                              QString *error)
 {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(error, file.errorString());
-    const QByteArray bytes = serializeTable(table);
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return fail(error, file.errorString());
-    return true;
+    return MakeFolderFor(path, error) && WriteWholeFile(path, serializeTable(table), error);
 }
 
 bool KnownLoggerTable::Register(QVector<KnownLogger> &table, const KnownLogger &logger)

@@ -25,13 +25,15 @@ namespace KnownLoggerTable {
 constexpr int MaxEntries = 255;
 
 // Replaces *out with the table stored at path. A missing file is an empty
-// table. Returns false when the file cannot be opened or is damaged; *out
-// then holds the entries that were whole before the damage.
+// table. Returns false when the file cannot be read (a named pipe, a device
+// or a file of megabytes is not read at all) or is damaged; *out then holds
+// the entries that were whole before the damage.
 bool Read(const QString &path, QVector<KnownLogger> *out);
 
 // Writes the first MaxEntries entries of table to path atomically, making
-// the folder when needed. On failure returns false, leaves any old file in
-// place and puts the reason in *error (when error is not null).
+// the folder when needed. On failure (a write error or a full disk included)
+// returns false, leaves any old file in place and puts the reason in *error
+// (when error is not null).
 bool Write(const QString &path, const QVector<KnownLogger> &table, QString *error);
 
 // Adds a logger whose ID is new, or refreshes the name and model of a known

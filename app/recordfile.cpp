@@ -32,13 +32,13 @@
 
 #include "app/recordfile.h"
 
+#include "app/ownfiles.h"
 #include "app/recordimage.h"
 #include "app/uartdatastore.h"
+#include "app/wholefile.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -121,21 +121,23 @@ void ShowRecord(UartDataStore &store, const QString &path)
 // their time): a larger file is not read into memory at all.
 constexpr qint64 MaxRecordFileBytes = 16 * 1024 * 1024;
 
+// Only a regular file is read, and never more than the limit plus one byte:
+// a named pipe or a link to a device is not a record file.
 bool ReadWholeFile(const QString &path, QByteArray &bytes, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const RegularFileRead read = ReadRegularFile(path, MaxRecordFileBytes, &bytes);
+    switch (read.result) {
+    case RegularFileRead::Result::Read:
+        return true;
+    case RegularFileRead::Result::Missing:
+    case RegularFileRead::Result::Unreadable:
         return Fail(error, Text::tr("The file %1 cannot be opened: %2.")
-                               .arg(FileNameOf(path), file.errorString()));
+                               .arg(FileNameOf(path), read.reason));
+    case RegularFileRead::Result::NotRegular:
+    case RegularFileRead::Result::TooLarge:
+        break;
     }
-    if (file.size() > MaxRecordFileBytes)
-        return Fail(error, Text::tr("The file %1 is not a record file.").arg(FileNameOf(path)));
-    bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        return Fail(error, Text::tr("The file %1 cannot be read: %2.")
-                               .arg(FileNameOf(path), file.errorString()));
-    }
-    return true;
+    return Fail(error, Text::tr("The file %1 is not a record file.").arg(FileNameOf(path)));
 }
 
 } // namespace
@@ -152,11 +154,10 @@ bool WriteRecordFile(UartDataStore &store, const QString &path, QString *error)
     if (problem != RecordProblem::None)
         return Fail(error, WriteProblemText(problem, image, FileNameOf(path)));
 
-    const QByteArray bytes = RecordImageFormat::Serialize(image);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    QString reason;
+    if (!WriteWholeFile(path, RecordImageFormat::Serialize(image), &reason)) {
         return Fail(error, Text::tr("The record cannot be saved as %1: %2.")
-                               .arg(FileNameOf(path), file.errorString()));
+                               .arg(FileNameOf(path), reason));
     }
     ShowRecord(store, path);
     return true;

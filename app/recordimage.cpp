@@ -261,9 +261,6 @@ namespace {
 
 void CommitBlock(const RecordImage &image, UartDataStore &store)
 {
-    // Pairs the layout has no block entry for must not keep the last
-    // record's values.
-    store.ShownExtremes = ExtremeSet();
     const QVector<BlockPair> &pairs = image.layout->block;
     for (int i = 0; i < pairs.size(); ++i) {
         const auto fields = StorePair(store, pairs[i]);
@@ -300,6 +297,9 @@ void Commit(RecordImage &image, UartDataStore &store)
     store.SamplePeriod = image.period;
     store.StartMode = image.startMode;
     store.AltUnit = image.altUnit;
+    // Nothing of the last record's statistics or alarm limits may stay
+    // beside what this file holds.
+    store.ResetStatistics();
     CommitBlock(image, store);
     std::copy(image.times.cbegin(), image.times.cend(), store.SampleTime);
     for (int column = 0; column < RecordColumnCount; ++column)

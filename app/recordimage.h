@@ -67,9 +67,10 @@ QByteArray Serialize(const RecordImage &image);
 // not be used.
 RecordProblem Parse(const QByteArray &bytes, RecordImage &image);
 
-// Moves a parsed image into the store: header, block, sample arrays (the
-// arrays the layout does not record are cleared for samples 0..count-1) and
-// Lognum. The store's shown units are not touched.
+// Moves a parsed image into the store: header, every statistic and alarm
+// pair reset, then the block, sample arrays (the arrays the layout does not
+// record are cleared for samples 0..count-1) and Lognum. The store's shown
+// units are not touched.
 void Commit(RecordImage &image, UartDataStore &store);
 
 } // namespace RecordImageFormat

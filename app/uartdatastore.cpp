@@ -2,6 +2,8 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 UartDataStore UartData;
 
 UartDataStore::UartDataStore()
@@ -44,4 +46,23 @@ QString UartDataStore::TemperatureUnitHtml() const
 QString UartDataStore::LightUnitLabel() const
 {
     return AltUnit ? QStringLiteral("(FC)") : QStringLiteral("(Lux)");
+}
+
+void UartDataStore::ResetStatistics()
+{
+    const ValuePair noThermocouple{MissingValue, 1000.0};
+    ShownExtremes = ExtremeSet();
+    ShownExtremes.Thermocouple = noThermocouple;
+    ExtremeIndex = ExtremeIndexSet();
+    Averages = AverageSet();
+    ExtremesCopy = ExtremeCopySet();
+    ExtremesCopy.Thermocouple = noThermocouple;
+    std::fill(std::begin(ProbeExtremes), std::end(ProbeExtremes), ValuePair());
+    std::fill(std::begin(ProbeExtremeIndex), std::end(ProbeExtremeIndex), IntPair());
+    std::fill(std::begin(ProbeAverages), std::end(ProbeAverages), 0.0);
+    std::fill(std::begin(ProbeEnabled), std::end(ProbeEnabled), false);
+    TempAlarm = DefaultTempAlarm;
+    HumAlarm = DefaultHumAlarm;
+    LightAlarm = DecibelAlarm = VoltageAlarm = CurrentAlarm = AlarmPair();
+    ShownAlarm = ShownAlarmSet();
 }

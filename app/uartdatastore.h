@@ -138,8 +138,10 @@ public:
     bool ProbeEnabled[ProbeCount] = {};
 
     // --- alarm limits --------------------------------------------------------
-    AlarmPair TempAlarm{3.0, 40.0};    // degrees Celsius as recorded
-    AlarmPair HumAlarm{10.5, 64.5};    // percent
+    static constexpr AlarmPair DefaultTempAlarm{3.0, 40.0};
+    static constexpr AlarmPair DefaultHumAlarm{10.5, 64.5};
+    AlarmPair TempAlarm = DefaultTempAlarm;   // degrees Celsius as recorded
+    AlarmPair HumAlarm = DefaultHumAlarm;     // percent
     AlarmPair LightAlarm;              // lux as recorded
     AlarmPair DecibelAlarm;            // dB
     AlarmPair VoltageAlarm;            // mV
@@ -200,9 +202,18 @@ public:
     void ApplyDefaults();
     void ApplyFirstRunDefaults();
     void LoadConfig();
-    void SaveConfig();
+    // Writes Config.ini; false, with the reason in *error, when the file could
+    // not be written whole (the old file then stays as it was).
+    bool SaveConfig(QString *error = nullptr);
     void DeriveDateTimeFormat();
     void ScanLanguages();
+
+    // Clears every statistic and alarm pair of the record, so that nothing of
+    // an earlier record survives: extremes (the thermocouple pair to its "no
+    // thermocouple data" mark), their indexes, averages, the second copy of
+    // the extremes, the probe statistics, the alarm limits (back to their
+    // defaults) and their shown pairs.
+    void ResetStatistics();
 
     // Unit conversions: shown arrays, extremes and alarm limits from the
     // recorded ones by AltUnit.

@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "app/uartdatastore.h"
+#include "tests/support/brackettranslator.h"
 #include "tests/support/recordfixture.h"
 #include "tests/support/workdir.h"
 #include "ui/mainwindow.h"
@@ -491,11 +492,33 @@ private slots:
         UartData.RECFilePath.clear();
         build();
         QCOMPARE(plot->graphCount(), 0);
+    }
+
+    // A record without samples: its title over an empty chart, with no axis,
+    // label, tick date or legend of the record shown before.
+    void emptyRecordShowsOnlyItsTitle()
+    {
+        StartRecord(UartData, 4401, 5);
+        FinishRecord(UartData);
+        window->UpdateDataTable();
+        build();
         StartRecord(UartData, 6201, 0);
         FinishRecord(UartData);
         build();
         QCOMPARE(plot->graphCount(), 0);
         QCOMPARE(window->ChartTitle->text(), QStringLiteral("Meter(ID)"));
+        QVERIFY(!plot->legend->visible());
+        for (QCPAxis *axis : plot->axisRect()->axes()) {
+            QVERIFY(!axis->visible());
+            QCOMPARE(axis->label(), QString());
+        }
+        // The next record brings its axes back.
+        StartRecord(UartData, 6201, 3);
+        FinishRecord(UartData);
+        window->UpdateDataTable();
+        build();
+        QVERIFY(plot->xAxis->visible() && plot->yAxis->visible());
+        QCOMPARE(plot->yAxis->label(), QStringLiteral("Decibel(dB)"));
     }
 
     void valueAxisLimitsWhileZooming_data()
@@ -542,25 +565,86 @@ private slots:
         QCOMPARE(y2Range().upper, y2.upper);
     }
 
-    void timeAxisSnapsBack()
+    void timeAxisDrag_data()
     {
+        // 11 samples a minute apart; "falling" runs backwards from 08:10,
+        // "set back" starts at 08:11 and goes back to 08:00 after sample 2.
+        // Every offset counts from the record's earliest stamp, 08:00.
+        QTest::addColumn<QString>("stamps");
+        QTest::addColumn<double>("askLower");
+        QTest::addColumn<double>("askUpper");
+        QTest::addColumn<double>("lower");
+        QTest::addColumn<double>("upper");
+        QTest::addColumn<QString>("caption");   // empty: not checked
+        QTest::newRow("inside the record") << "rising" << 60.0 << 120.0 << 60.0 << 120.0
+                                           << "From: 2026/03/01 08:01:00 To: 2026/03/01 08:02:00";
+        QTest::newRow("past the last sample") << "rising" << 700.0 << 1100.0 << 0.0 << 600.0
+                                              << "From: 2026/03/01 08:00:00 To: 2026/03/01 08:10:00";
+        QTest::newRow("before the first sample") << "rising" << -500.0 << -100.0 << 0.0 << 600.0
+                                                 << "";
+        QTest::newRow("falling stamps, a minute on") << "falling" << 60.0 << 660.0 << 60.0 << 660.0
+                                                     << "";
+        QTest::newRow("falling stamps, past the end") << "falling" << 700.0 << 1100.0 << 0.0
+                                                      << 600.0 << "";
+        QTest::newRow("clock set back, past the end") << "set back" << 900.0 << 1300.0 << 0.0
+                                                      << 780.0 << "";
+        QTest::newRow("far zoom-out")
+            << "rising" << -1e12 << 1e12 << -1e12 << 1e12
+            << "From: " + QDateTime::fromSecsSinceEpoch(0).toString("yyyy/MM/dd hh:mm:ss")
+                   + " To: "
+                   + QDateTime::fromSecsSinceEpoch(4294967295LL).toString("yyyy/MM/dd hh:mm:ss");
+    }
+
+    // One drag of the time axis in zoom mode: a window wholly past the record
+    // snaps back to the whole record, anything else stays as dragged.
+    void timeAxisDrag()
+    {
+        QFETCH(QString, stamps);
+        QFETCH(double, askLower);
+        QFETCH(double, askUpper);
+        QFETCH(QString, caption);
         StartRecord(UartData, 6201, 11);
+        const QDateTime t0 = FixtureStart();
+        for (int i = 0; i < 11; ++i) {
+            const int minute = stamps == "rising" ? i : stamps == "falling" ? 10 - i
+                                                      : i < 3 ? i + 11 : i - 3;
+            UartData.SampleTime[i] = t0.addSecs(60 * minute);
+        }
+        FinishRecord(UartData);
+        window->ZoomMode = true;
+        window->UpdateDataTable();
+        build();
+        const double first = t0.toTime_t();
+        plot->xAxis->setRange(first + askLower, first + askUpper);
+        QFETCH(double, lower);
+        QFETCH(double, upper);
+        QCOMPARE(plot->xAxis->range().lower, first + lower);
+        QCOMPARE(plot->xAxis->range().upper, first + upper);
+        if (!caption.isEmpty())
+            QCOMPARE(plot->xAxis->label(), caption);
+    }
+
+    // A record of one sample: its point drawn, its own time on the axis,
+    // nothing of the record before.
+    void oneSampleRecordShowsItsPoint()
+    {
+        StartRecord(UartData, 6201, 3);
         FinishRecord(UartData);
         window->UpdateDataTable();
         build();
-        const double first = FixtureStart().toTime_t();
-        const double last = first + 600;
-        plot->xAxis->setRange(last + 100, last + 500);
-        QCOMPARE(plot->xAxis->range().lower, first);
-        QCOMPARE(plot->xAxis->range().upper, last);
-        // Wholly before the record: the lower bound is set to the first sample,
-        // the range turns round, and the upper bound then goes to the last.
-        plot->xAxis->setRange(first - 500, first - 100);
-        QCOMPARE(plot->xAxis->range().lower, first - 100);
-        QCOMPARE(plot->xAxis->range().upper, last);
-        plot->xAxis->setRange(first + 60, first + 120);
+        StartRecord(UartData, 6201, 1);
+        UartData.SampleTime[0] = FixtureStart().addDays(-40);
+        UartData.DecibelValue[0] = 70.0;
+        FinishRecord(UartData);
+        window->UpdateDataTable();
+        build();
+        const double key = UartData.SampleTime[0].toTime_t();
+        QVERIFY(plot->xAxis->range().contains(key));
+        QVERIFY(plot->xAxis->range().size() < 3600.0);
+        QCOMPARE(plot->graph(0)->dataCount(), 1);
+        QVERIFY(plot->graph(0)->scatterStyle().shape() != QCPScatterStyle::ssNone);
         QCOMPARE(plot->xAxis->label(),
-                 QStringLiteral("From: 2026/03/01 08:01:00 To: 2026/03/01 08:02:00"));
+                 QStringLiteral("From: 2026/01/20 08:00:00 To: 2026/01/20 08:00:00"));
     }
 
     void zoomModeTurnsInteractionsOnAndOff()
@@ -641,6 +725,24 @@ private slots:
         build();
         window->Tracer->setText(QString());
         QTEST(readOutAt(FixtureStart().toTime_t() + 60.0 * sample), "text");
+    }
+
+    // Every caption of the read-out follows the interface language.
+    void readOutCaptionsAreTranslated()
+    {
+        StartRecord(UartData, 4405, 3);
+        for (int i = 0; i < 3; ++i)
+            for (int k = 0; k < UartDataStore::ProbeCount; ++k)
+                UartData.ProbeRaw[k][i] = 20.0 + k;
+        FinishRecord(UartData);
+        window->UpdateDataTable();
+        build();
+        BracketTranslator translator;
+        QCoreApplication::installTranslator(&translator);
+        const QString text = readOutAt(FixtureStart().toTime_t());
+        QCoreApplication::removeTranslator(&translator);
+        QCOMPARE(text, QStringLiteral("[T1:]20.0(℃)\n[T2:]21.0(℃)\n[T3:]22.0(℃)\n[T4:]23.0(℃)\n"
+                                      "[Time:]2026/03/01 08:00:00"));
     }
 
     void readOutSitsOnTheCurveOrMidRange_data()

@@ -1,6 +1,8 @@
 // Configuration file and language scan of the data store.
 
 #include "app/uartdatastore.h"
+#include "tests/support/filesizelimit.h"
+#include "tests/support/oddfile.h"
 #include "tests/support/workdir.h"
 
 #include <QDir>
@@ -9,6 +11,9 @@
 #include <QtTest>
 
 #include <memory>
+
+#include <sys/fsuid.h>
+#include <unistd.h>
 
 namespace {
 
@@ -215,6 +220,21 @@ private slots:
         QTest::newRow("good keys among garbage lines")
             << QByteArray("[System]\nDateformat=2\n\x01\x02junk\xff\n[Show]\nShow_ALM=FALSE\n")
             << QStringList{"Dateformat=2", "DateTimeFormat=MM/dd/yyyy hh:mm:ss", "Show_ALM=false"};
+        // Typed values are never decoded: this list declares 2^31-1 entries.
+        const QByteArray hugeList = "@Variant(\\0\\0\\0\\v\\x7f\\xff\\xff\\xff)";
+        QTest::newRow("huge list in a key that is read")
+            << QByteArray("[System]\nLanguage=" + hugeList + "\nDateformat=0\n")
+            << QStringList{"Dateformat=0", "DateTimeFormat=yyyy/MM/dd hh:mm:ss"};
+        QTest::newRow("huge list beside a key that is read")
+            << QByteArray("[Show]\nLayout=" + hugeList + "\nShow_ALM=false\n")
+            << QStringList{"Show_ALM=false"};
+        QTest::newRow("huge list behind an escaped at-sign")
+            << QByteArray("[System]\nLanguage=\\x40" + hugeList.mid(1) + "\n") << QStringList();
+        QTest::newRow("huge list as a list item")
+            << QByteArray("[System]\nLanguage=Deutsch, " + hugeList + "\n") << QStringList();
+        QTest::newRow("byte array text")
+            << QByteArray("[System]\nLanguage=@ByteArray(Deutsch)\n")
+            << QStringList{"Language=Deutsch"};
         QTest::newRow("other accepted forms")
             << QByteArray("[System]\nPath=C:/a,b\n[Show]\nShow_TIP=0\n"
                           "Channel5Color=white\nChannel3Color=@Variant(\\0\\0\\0\\x43\\x1\\xc8\\xc8"
@@ -231,6 +251,83 @@ private slots:
         QVERIFY(writeFile(UartDataStore::ConfigFilePath(), content));
         QCOMPARE(settingsOf(loaded()), defaultsWith(overrides));
         QCOMPARE(readFile(UartDataStore::ConfigFilePath()), content);
+    }
+
+    void unreadableFileIsReportedAndKept_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("a folder") << "folder";
+        QTest::newRow("a named pipe") << "pipe";
+        QTest::newRow("a link to a device") << "device";
+        QTest::newRow("larger than any configuration") << "large";
+        QTest::newRow("no read permission") << "locked";
+    }
+
+    // A Config.ini that is there but cannot be read is reported, and the
+    // start goes on with the defaults without replacing it.
+    void unreadableFileIsReportedAndKept()
+    {
+        QFETCH(QString, kind);
+        WorkDir dir;
+        const QString path = UartDataStore::ConfigFilePath();
+        QVERIFY(QDir().mkpath(dir.filePath("Ini")));
+        const QByteArray large = "[System]\nLanguage=Deutsch\n" + QByteArray(1 << 20, ';');
+        QVERIFY(PutOddFile(path, kind));
+        if (kind == "large" || kind == "locked")
+            QVERIFY(writeFile(path, kind == "large" ? large : "[System]\nLanguage=Deutsch\n"));
+        if (kind == "locked")
+            QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression("Cannot read the configuration .*Config\\.ini"));
+        {
+            // Root reads every file; its file rights are those of "nobody" here.
+            const bool root = kind == "locked" && geteuid() == 0;
+            if (root)
+                setfsuid(65534);
+            const auto store = loaded();
+            if (root)
+                setfsuid(0);
+            QCOMPARE(settingsOf(store), defaultsWith());
+        }
+        const QFileInfo after(path);
+        QCOMPARE(after.isDir(), kind == "folder");
+        QCOMPARE(after.isSymLink(), kind == "device");
+        if (kind == "large")
+            QCOMPARE(after.size(), qint64(large.size()));
+        if (kind == "locked") {
+            QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+            QCOMPARE(readFile(path), QByteArray("[System]\nLanguage=Deutsch\n"));
+        }
+    }
+
+    void failedSaveKeepsTheOldFile_data()
+    {
+        QTest::addColumn<QString>("place");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("full disk") << "full" << "File too large";
+        QTest::newRow("folder in the way") << "blocked" << "cannot be made: Not a directory";
+    }
+
+    // A save that cannot be written whole says why and leaves the old file.
+    void failedSaveKeepsTheOldFile()
+    {
+        QFETCH(QString, place);
+        QFETCH(QString, reason);
+        WorkDir dir;
+        const QByteArray old = "[System]\nLanguage=Deutsch\n";
+        const QString path = place == "full" ? UartDataStore::ConfigFilePath()
+                                             : dir.filePath("Ini");   // a file where the folder goes
+        QVERIFY(writeFile(path, old));
+        auto store = std::make_unique<UartDataStore>();
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Cannot write the configuration .*"
+                                                              + QRegularExpression::escape(reason)));
+        QString error;
+        {
+            FileSizeLimit full(64);
+            QVERIFY(!store->SaveConfig(&error));
+        }
+        QVERIFY2(error.contains(reason), qPrintable(error));
+        QCOMPARE(readFile(path), old);
     }
 
     void languageScanPicksEntries_data()

@@ -3,10 +3,12 @@
 #include <QDateTimeEdit>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QtTest>
 
 #include "app/uartdatastore.h"
+#include "tests/support/brackettranslator.h"
 #include "tests/support/recordfixture.h"
 #include "tests/support/workdir.h"
 #include "ui/dialogseam.h"
@@ -314,6 +316,8 @@ private slots:
     {
         const double m = UartDataStore::MissingValue;
         StartRecord(UartData, 4405, 4);
+        UartData.ShownExtremes.Temperature = {30.0, 5.0};   // the file's pair
+        UartData.ExtremesCopy = ExtremeCopySet();
         const double t1[] = {20.0, m, 26.0, 22.0};
         const double t3[] = {m, 5.0, m, 7.0};
         for (int i = 0; i < 4; ++i) {
@@ -340,13 +344,37 @@ private slots:
         QCOMPARE(cell(1, 2), QStringLiteral("----"));
         QCOMPARE(cell(1, 3), QStringLiteral("----"));
         QCOMPARE(cell(1, 4), QStringLiteral("5.0"));
+        // The exports read the second copy of the extremes.
+        QCOMPARE(UartData.ExtremesCopy.Temperature.Max, 30.0);
+        QCOMPARE(UartData.ExtremesCopy.Temperature.Min, 5.0);
     }
 
+    void probeHeadersAreTranslated()
+    {
+        StartRecord(UartData, 4425, 2);
+        FinishRecord(UartData);
+        BracketTranslator translator;
+        QCoreApplication::installTranslator(&translator);
+        window->UpdateDataTable();
+        QCoreApplication::removeTranslator(&translator);
+        QCOMPARE(window->TableHeaders.join('|'),
+                 QStringLiteral("[No.]|[Time]|[T1](℃)|[T2](℃)|[T3](℃)|[T4](℃)"));
+    }
+
+    // Nothing of the record before stays: the span editors show the empty
+    // record's creation time.
     void emptyRecordNeitherDividesNorQueries()
     {
-        StartRecord(UartData, 3702, 0);
+        StartRecord(UartData, 3702, 3);
         FinishRecord(UartData);
         window->UpdateDataTable();
+        StartRecord(UartData, 3702, 0);
+        UartData.RECCreateTime = QStringLiteral("2024-05-06 07:08");
+        FinishRecord(UartData);
+        window->UpdateDataTable();
+        const QDateTime created(QDate(2024, 5, 6), QTime(7, 8));
+        QCOMPARE(window->ui->dateTimeEditFrom->dateTime(), created);
+        QCOMPARE(window->ui->dateTimeEditTo->dateTime(), created);
         QCOMPARE(table()->rowCount(), 0);
         QCOMPARE(UartData.Averages.Temperature, 0.0);
         QCOMPARE(UartData.Averages.IntChannel, 0);
@@ -432,6 +460,45 @@ private slots:
         QCOMPARE(UartData.ShowStart, 5);
         QCOMPARE(UartData.ShowEnd, 50);
         QCOMPARE(table()->rowCount(), 45);
+    }
+
+    // The widest sample number fits its column, however far down the list
+    // it lies: the full list's column is as wide as that of its last rows.
+    void numberColumnFitsTheLargestNumber()
+    {
+        StartRecord(UartData, 6201, 12000);
+        FinishRecord(UartData);
+        window->UpdateDataTable();
+        const int whole = table()->columnWidth(0);
+        query(UartData.SampleTime[11990], UartData.SampleTime[11999]);
+        QCOMPARE(UartData.ShowStart, 11990);
+        QVERIFY2(whole >= table()->columnWidth(0),
+                 qPrintable(QString("%1 < %2").arg(whole).arg(table()->columnWidth(0))));
+    }
+
+    // A new record and a query both show the list from its first row.
+    void listStartsAtTheFirstRow()
+    {
+        window->show();
+        StartRecord(UartData, 6201, 500);
+        FinishRecord(UartData);
+        window->UpdateDataTable();
+        window->ui->stackedWidget->setCurrentWidget(window->ui->pageGraph);
+        window->ui->tabWidget->setCurrentWidget(window->ui->tabList);
+        QCoreApplication::processEvents();
+        QScrollBar *bar = table()->verticalScrollBar();
+        bar->setValue(bar->maximum());
+        QVERIFY(table()->rowAt(0) > 0);
+        window->UpdateDataTable();
+        QCoreApplication::processEvents();
+        QCOMPARE(table()->rowAt(0), 0);
+
+        bar->setValue(bar->maximum());
+        query(UartData.SampleTime[100], UartData.SampleTime[450]);
+        QCoreApplication::processEvents();
+        QCOMPARE(table()->rowAt(0), 0);
+        QCOMPARE(cell(0, 0), QStringLiteral("101"));
+        window->hide();
     }
 
     void dateFormatReachesTheEditors()

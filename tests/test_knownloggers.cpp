@@ -1,6 +1,8 @@
 // Table of known loggers: file layout, damaged files, registration, lookup.
 
 #include "app/knownloggers.h"
+#include "tests/support/filesizelimit.h"
+#include "tests/support/oddfile.h"
 #include "tests/support/workdir.h"
 
 #include <QFile>
@@ -116,17 +118,74 @@ private slots:
         QCOMPARE(textOf(read), textOf(sampleTable(kept)));
     }
 
-    void missingFileAndFailedWrite()
+    void missingFileIsAnEmptyTable()
     {
         WorkDir dir;
         QVector<KnownLogger> read = sampleTable(2);
         QVERIFY(KnownLoggerTable::Read(dir.filePath("absent.ini"), &read));
         QVERIFY(read.isEmpty());
+    }
 
+    void onlyARegularFileIsRead_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("a named pipe") << "pipe";
+        QTest::newRow("a link to a device") << "device";
+        QTest::newRow("megabytes of bytes") << "large";
+    }
+
+    // Nothing in place of the table can hold up the start: it is refused at once.
+    void onlyARegularFileIsRead()
+    {
+        QFETCH(QString, kind);
+        WorkDir dir;
+        const QString path = dir.filePath("FileManager.ini");
+        QVERIFY(PutOddFile(path, kind));
+        QFile large(path);
+        if (kind == "large")
+            QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(5 << 20));
+        QVector<KnownLogger> read = sampleTable(2);
+        QVERIFY(!KnownLoggerTable::Read(path, &read));
+        QVERIFY(read.isEmpty());
+    }
+
+    void failedWriteKeepsTheOldTable_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("old");   // the file that holds a table before
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a folder in the way") << "folder" << "" << "Is a directory";
+        QTest::newRow("full disk") << "Ini/FileManager.ini" << "Ini/FileManager.ini"
+                                   << "File too large";
+        QTest::newRow("a file where the folder goes")
+            << "file/FileManager.ini" << "file" << "cannot be made: Not a directory";
+    }
+
+    // The reason is given, and the table written before stays whole.
+    void failedWriteKeepsTheOldTable()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, old);
+        QFETCH(QString, reason);
+        WorkDir dir;
         QVERIFY(QDir().mkpath(dir.filePath("folder")));
+        const QByteArray oldBytes = bytesOf(sampleTable(1));
+        if (!old.isEmpty()) {
+            QVERIFY(QDir().mkpath(QFileInfo(dir.filePath(old)).path()));
+            QFile f(dir.filePath(old));
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(oldBytes) == oldBytes.size());
+        }
         QString error;
-        QVERIFY(!KnownLoggerTable::Write(dir.filePath("folder"), sampleTable(1), &error));
-        QVERIFY(!error.isEmpty());
+        {
+            FileSizeLimit full(100);
+            QVERIFY(!KnownLoggerTable::Write(dir.filePath(target), sampleTable(40), &error));
+        }
+        QVERIFY2(error.contains(reason), qPrintable(error));
+        if (!old.isEmpty()) {
+            QFile f(dir.filePath(old));
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(f.readAll().toHex(), oldBytes.toHex());
+        }
     }
 
     // At most 255 entries are written; a full table takes no newcomer but

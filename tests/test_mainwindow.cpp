@@ -102,6 +102,20 @@ private slots:
         QVERIFY(UartData.ShowDewPoint);
     }
 
+    // A data folder that cannot be made is reported as such; the window opens.
+    void dataFolderThatCannotBeMadeIsReported()
+    {
+        WorkDir other;
+        QFile blocker(other.filePath("Data"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        for (const char *folder : {"Data", "Data/CAL Data", "Data/Data Reports", "Data/Recorded Data"})
+            QTest::ignoreMessage(QtWarningMsg, qPrintable("The folder " + other.filePath(folder)
+                                                          + " cannot be made: Not a directory"));
+        MainWindow second;
+        QVERIFY(QDir(other.filePath("Temp")).exists());
+    }
+
     void showMessageHasOnlyOk()
     {
         window->ShowMessage(QStringLiteral("Warning!"), QStringLiteral("Something to say."));

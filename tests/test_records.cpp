@@ -6,6 +6,9 @@
 #include "app/recordimage.h"
 #include "app/recordfile.h"
 #include "app/uartdatastore.h"
+#include "tests/support/filesizelimit.h"
+#include "tests/support/memorylimit.h"
+#include "tests/support/oddfile.h"
 #include "tests/support/workdir.h"
 #include "tools/samplerecord.h"
 
@@ -81,6 +84,24 @@ void FillEveryArray(UartDataStore &s)
     s.RECTitle = QStringLiteral("shown");
 }
 
+// Every statistic of the store set to a value no record gives.
+void SpoilStatistics(UartDataStore &s)
+{
+    const ValuePair pair{777.0, -777.0};
+    const IntPair index{7, 7};
+    s.ShownExtremes = {pair, pair, pair, pair, pair, pair, pair, index, pair, pair};
+    s.ExtremeIndex = {index, index, index, index, index, index, index, index, index, index};
+    s.Averages = {7, 7, 7, 7, 7, 7, 7, 7, 7, 7};
+    s.ExtremesCopy = {pair, pair, pair, pair, pair, pair, index};
+    for (int k = 0; k < UartDataStore::ProbeCount; ++k) {
+        s.ProbeExtremes[k] = pair;
+        s.ProbeExtremeIndex[k] = index;
+        s.ProbeAverages[k] = 7.0;
+        s.ProbeEnabled[k] = true;
+    }
+    s.ShownAlarm = {{7, 7}, {7, 7}, {7, 7}, {7, 7}, {7, 7}};
+}
+
 QString Numbers(std::initializer_list<double> values)
 {
     QStringList text;
@@ -113,6 +134,38 @@ QStringList Dump(const UartDataStore &s)
                                 s.ProbeValue[3][i]});
     }
     return lines;
+}
+
+// Every statistic and alarm pair of the store, as one line of numbers.
+QString Statistics(const UartDataStore &s)
+{
+    QStringList numbers;
+    const auto add = [&numbers](auto... values) { ((numbers << QString::number(values)), ...); };
+    const auto pair = [&add](auto p) { add(p.Max, p.Min); };
+    const auto alarm = [&add](AlarmPair p) { add(p.Low, p.High); };
+    const ExtremeSet &x = s.ShownExtremes;
+    const ExtremeIndexSet &i = s.ExtremeIndex;
+    const AverageSet &a = s.Averages;
+    const ExtremeCopySet &c = s.ExtremesCopy;
+    for (ValuePair p : {x.Temperature, x.Humidity, x.DewPoint, x.WetBulb, x.Thermocouple, x.Light,
+                        x.Decibel, x.Voltage, x.Current, c.Temperature, c.Humidity, c.DewPoint,
+                        c.WetBulb, c.Thermocouple, c.Decibel})
+        pair(p);
+    for (IntPair p : {x.IntChannel, c.IntChannel, i.Temperature, i.Humidity, i.DewPoint, i.WetBulb,
+                      i.Thermocouple, i.Light, i.Decibel, i.IntChannel, i.Voltage, i.Current})
+        pair(p);
+    add(a.Temperature, a.Humidity, a.DewPoint, a.WetBulb, a.Thermocouple, a.Light, a.Decibel,
+        a.IntChannel, a.Voltage, a.Current);
+    for (AlarmPair p : {s.TempAlarm, s.HumAlarm, s.LightAlarm, s.DecibelAlarm, s.VoltageAlarm,
+                        s.CurrentAlarm, s.ShownAlarm.Temperature, s.ShownAlarm.Light,
+                        s.ShownAlarm.Decibel, s.ShownAlarm.Voltage, s.ShownAlarm.Current})
+        alarm(p);
+    for (int k = 0; k < UartDataStore::ProbeCount; ++k) {
+        pair(s.ProbeExtremes[k]);
+        pair(s.ProbeExtremeIndex[k]);
+        add(s.ProbeAverages[k], int(s.ProbeEnabled[k]));
+    }
+    return numbers.join(' ');
 }
 
 QByteArray ReadBytes(const QString &path)
@@ -317,14 +370,72 @@ private slots:
         ExpectRefused(path, reason);
     }
 
-    // A missing file and a folder (a file without read permission fails the
-    // same way, but not for root).
+    void unreadableFileRefused_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing") << "missing" << "cannot be opened: No such file";
+        QTest::newRow("a folder") << "folder" << "cannot be opened: Is a directory";
+        QTest::newRow("a named pipe") << "pipe" << "is not a record file";
+        QTest::newRow("a link to a device") << "device" << "is not a record file";
+    }
+
+    // Refused at once: nothing is read from a pipe or a device, and never
+    // more than a record can hold.
     void unreadableFileRefused()
     {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
         FillEveryArray(*Target);
-        QVERIFY(QDir().mkpath(Dir->filePath("folder.rec")));
-        ExpectRefused(Dir->filePath("missing.rec"), "cannot be");
-        ExpectRefused(Dir->filePath("folder.rec"), "cannot be");
+        const QString path = Dir->filePath(kind + ".rec");
+        QVERIFY(PutOddFile(path, kind));
+        MemoryLimit limit(256 << 20);
+        ExpectRefused(path, reason);
+    }
+
+    void openingResetsEveryStatistic_data()
+    {
+        QTest::addColumn<int>("model");
+        for (int model : {3709, 4405, 6201, 3701})
+            QTest::addRow("%d", model) << model;
+    }
+
+    // A record read into a store that showed another one has the statistics
+    // and alarm pairs of a store that never showed anything.
+    void openingResetsEveryStatistic()
+    {
+        QFETCH(int, model);
+        FillSampleRecord(*Source, OptionsFor(model));
+        const QString path = Dir->filePath("20240301120000.rec");
+        QString error;
+        QVERIFY2(WriteRecordFile(*Source, path, &error), qPrintable(error));
+        UartDataStore &shown = *Target;
+        FillEveryArray(shown);
+        SpoilStatistics(shown);
+        auto fresh = std::make_unique<UartDataStore>();
+        QVERIFY2(ReadRecordFile(path, shown, &error), qPrintable(error));
+        QVERIFY2(ReadRecordFile(path, *fresh, &error), qPrintable(error));
+        QCOMPARE(Statistics(shown), Statistics(*fresh));
+    }
+
+    // A record that cannot be written whole (a full disk) leaves the file
+    // before it, and the message says why.
+    void fullDiskKeepsTheOldRecord()
+    {
+        const QString path = Dir->filePath("20240301130000.rec");
+        QVERIFY(WriteBytes(path, Good));
+        UartDataStore &a = *Source;
+        FillSampleRecord(a, OptionsFor(3702));
+        a.RECFilePath = QStringLiteral("/before.rec");
+        QString error;
+        {
+            FileSizeLimit full(1000);
+            QVERIFY(!WriteRecordFile(a, path, &error));
+        }
+        QCOMPARE(error, QStringLiteral("The record cannot be saved as 20240301130000.rec: "
+                                       "File too large."));
+        QVERIFY(ReadBytes(path) == Good);
+        QCOMPARE(a.RECFilePath, QStringLiteral("/before.rec"));
     }
 
     void writeLimits_data()

@@ -346,19 +346,7 @@ void ResetRecord(UartDataStore &s)
     std::fill(s.SampleTimeT, s.SampleTimeT + n, 0u);
     std::fill(s.IntChannel, s.IntChannel + n, 0);
 
-    s.ShownExtremes = ExtremeSet();
-    s.ExtremeIndex = ExtremeIndexSet();
-    s.Averages = AverageSet();
-    s.ExtremesCopy = ExtremeCopySet();
-    std::fill(s.ProbeExtremes, s.ProbeExtremes + UartDataStore::ProbeCount, ValuePair());
-    std::fill(s.ProbeExtremeIndex, s.ProbeExtremeIndex + UartDataStore::ProbeCount, IntPair());
-    std::fill(s.ProbeAverages, s.ProbeAverages + UartDataStore::ProbeCount, 0.0);
-    std::fill(s.ProbeEnabled, s.ProbeEnabled + UartDataStore::ProbeCount, false);
-
-    s.TempAlarm = {3.0, 40.0};
-    s.HumAlarm = {10.5, 64.5};
-    s.LightAlarm = s.DecibelAlarm = s.VoltageAlarm = s.CurrentAlarm = AlarmPair();
-    s.ShownAlarm = ShownAlarmSet();
+    s.ResetStatistics();
     s.ReportHtml.clear();
     s.ReportPrintHtml.clear();
 }

@@ -1,6 +1,7 @@
 #include "ui/mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include <QDebug>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -12,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "app/knownloggers.h"
+#include "app/ownfiles.h"
 #include "app/recordfile.h"
 #include "app/uartdatastore.h"
 #include "export/thread.h"
@@ -143,10 +145,13 @@ void MainWindow::InitUiState()
 
 void MainWindow::CreateDataFolders()
 {
-    QDir work(UartDataStore::WorkingDirectory());
+    const QDir work(UartDataStore::WorkingDirectory());
     for (const char *folder : {"Data", "Help", "Temp", "Data/CAL Data", "Data/Data Reports",
-                               "Data/Recorded Data"})
-        work.mkpath(QString::fromLatin1(folder));
+                               "Data/Recorded Data"}) {
+        QString error;
+        if (!MakeFolder(work.filePath(QString::fromLatin1(folder)), &error))
+            qWarning().noquote() << error;
+    }
 }
 
 void MainWindow::ShowMessage(QString title, QString text)

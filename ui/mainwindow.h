@@ -47,6 +47,9 @@ public:
     double YRangeLower = 0.0;
     double Y2RangeUpper = 0.0;
     double Y2RangeLower = 0.0;
+    // The time axis range of the whole record as last drawn; empty (0, 0)
+    // while the chart shows no samples.
+    QCPRange RecordTimeRange{0.0, 0.0};
     QStringList TableHeaders;
     QTimer *Timer1S = nullptr;     // clock, 1000 ms from start
     QTimer *Timer500MS = nullptr;  // download progress
@@ -149,9 +152,11 @@ private:
     void InitUiState();
     void CreateDataFolders();
     void SetZoomIcons(bool zoomOn);
+    void ShowSpanInEditors();
     void InitListTable(const QVector<ListColumn> &columns);
     void FillListRows(const QVector<ListColumn> &columns);
     void BuildChart(const ChartPlan &plan);
+    void ShowEmptyChart();
     QString ComposeReport(ReportKind kind, bool printLayout);
 
     // --- export and print jobs ---------------------------------------------

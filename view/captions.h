@@ -35,7 +35,13 @@ inline constexpr const char *HighTemperatureAlarm = QT_TRANSLATE_NOOP("MainWindo
 inline constexpr const char *LowTemperatureAlarm = QT_TRANSLATE_NOOP("MainWindow", "Low T ALM Line");
 inline constexpr const char *HighHumidityAlarm = QT_TRANSLATE_NOOP("MainWindow", "High H ALM Line");
 inline constexpr const char *LowHumidityAlarm = QT_TRANSLATE_NOOP("MainWindow", "Low H ALM Line");
-inline constexpr const char *Probes[4] = {"T1", "T2", "T3", "T4"};
+inline constexpr const char *Probes[4] = {
+    QT_TRANSLATE_NOOP("MainWindow", "T1"), QT_TRANSLATE_NOOP("MainWindow", "T2"),
+    QT_TRANSLATE_NOOP("MainWindow", "T3"), QT_TRANSLATE_NOOP("MainWindow", "T4")};
+// The probes' lines of the hover read-out.
+inline constexpr const char *ProbeReadouts[4] = {
+    QT_TRANSLATE_NOOP("MainWindow", "T1:"), QT_TRANSLATE_NOOP("MainWindow", "T2:"),
+    QT_TRANSLATE_NOOP("MainWindow", "T3:"), QT_TRANSLATE_NOOP("MainWindow", "T4:")};
 inline constexpr const char *HumidityList = QT_TRANSLATE_NOOP("MainWindow", "Humidity(%RH)");
 } // namespace Caption
 

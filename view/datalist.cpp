@@ -50,7 +50,7 @@ QVector<ListColumn> ChannelListColumns(const UartDataStore &s)
         QVector<ListColumn> columns;
         for (int k = 0; k < UartDataStore::ProbeCount; ++k)
             columns.append(
-                {QStringLiteral("T%1").arg(k + 1) + unit, s.ProbeValue[k], s.ProbeRaw[k]});
+                {MainTr(Caption::Probes[k]) + unit, s.ProbeValue[k], s.ProbeRaw[k]});
         return columns;
     }
     if (model == 3709)

@@ -6,6 +6,8 @@
 
 #include <QLoggingCategory>
 
+#include <algorithm>
+
 #include "app/modelfamily.h"
 #include "app/uartdatastore.h"
 #include "view/chartadditions.h"
@@ -142,6 +144,21 @@ QVector<double> SeriesValues(const GraphSpec &spec, int count)
     return values;
 }
 
+// Half the time axis around a record whose samples all share one instant.
+constexpr double LoneInstantMargin = 30.0;
+constexpr double LoneSampleDotSize = 7.0;
+
+// The time axis range of the whole record: its earliest to its latest key.
+// Stamps need not rise (a clock set back while logging), so the first and
+// last samples need not be the ends.
+QCPRange WholeRecordRange(const QVector<double> &keys)
+{
+    const auto [low, high] = std::minmax_element(keys.cbegin(), keys.cend());
+    if (*high > *low)
+        return QCPRange(*low, *high);
+    return QCPRange(*low - LoneInstantMargin, *low + LoneInstantMargin);
+}
+
 } // namespace
 
 void MainWindow::BuildChart(const ChartPlan &plan)
@@ -169,12 +186,7 @@ void MainWindow::BuildChart(const ChartPlan &plan)
         plot->plotLayout()->addElement(0, 0, ChartTitle);
     const int count = UartData.Lognum;
     if (count == 0) {
-        // A record without samples shows its title over an empty chart, with
-        // nothing left of the chart before.
-        plot->xAxis->setLabel(QString());
-        plot->legend->setVisible(false);
-        Tracer->setVisible(false);
-        plot->replot(QCustomPlot::rpRefreshHint);
+        ShowEmptyChart();
         return;
     }
     // 7: the read-out follows the mouse
@@ -216,7 +228,8 @@ void MainWindow::BuildChart(const ChartPlan &plan)
                               + QStringLiteral("\n") + format.left(10));
     ticker->setTickCount(5);
     plot->xAxis->setTicker(ticker);
-    plot->xAxis->setRange(keys.first(), keys.last());
+    RecordTimeRange = WholeRecordRange(keys);
+    plot->xAxis->setRange(RecordTimeRange);
 
     // 12: axis labels
     plot->xAxis->setLabel(tr("From: ") + UartData.SampleTime[0].toString(format) + tr(" To: ")
@@ -237,6 +250,9 @@ void MainWindow::BuildChart(const ChartPlan &plan)
             graph->setVisible(false);
         if (spec.Kind == GraphKind::Runs)
             graph->removeFromLegend();
+        // A line needs two points; a lone sample is drawn as a dot.
+        if (count == 1 && spec.Kind != GraphKind::Alarm)
+            graph->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssDisc, LoneSampleDotSize));
     }
 
     // 15: the full axes box, unless the second value axis has its own range
@@ -264,4 +280,19 @@ void MainWindow::BuildChart(const ChartPlan &plan)
     Tracer->setVisible(false);
     TracerShowDelay = 2;
     plot->replot(QCustomPlot::rpRefreshHint);
+}
+
+// A record without samples: its title over an empty chart, with no axis,
+// label, tick or legend left of the chart before.
+void MainWindow::ShowEmptyChart()
+{
+    for (QCPAxis *axis : CustomPlot->axisRect()->axes()) {
+        axis->setVisible(false);
+        axis->setLabel(QString());
+    }
+    CustomPlot->legend->setVisible(false);
+    RecordTimeRange = QCPRange(0.0, 0.0);
+    Tracer->setVisible(false);
+    TracerShowDelay = 0;
+    CustomPlot->replot(QCustomPlot::rpRefreshHint);
 }

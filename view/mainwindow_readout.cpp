@@ -5,6 +5,7 @@
 
 #include "app/modelfamily.h"
 #include "app/uartdatastore.h"
+#include "view/captions.h"
 #include "view/mytracer.h"
 
 namespace {
@@ -70,7 +71,7 @@ void MainWindow::showTracer(QMouseEvent *event)
     } else if (ModelRecordsProbes(model)) {
         tracerY = ymid;
         for (int k = 0; k < UartDataStore::ProbeCount; ++k)
-            lines << QStringLiteral("T%1:").arg(k + 1)
+            lines << tr(Caption::ProbeReadouts[k])
                          + TemperatureText(UartData.ProbeValue[k][i], UartData.ProbeRaw[k][i],
                                            QStringLiteral("----"));
     } else if (model == 3709) {

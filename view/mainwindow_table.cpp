@@ -4,7 +4,9 @@
 #include "ui/mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include <QDateTimeEdit>
 #include <QHeaderView>
+#include <QStyleOptionViewItem>
 
 #include "app/modelfamily.h"
 #include "app/uartdatastore.h"
@@ -21,10 +23,7 @@ void MainWindow::UpdateDataTable()
     table->show();
     table->clear();
     table->setRowCount(0);
-    if (UartData.ShowEnd > UartData.ShowStart) {
-        ui->dateTimeEditFrom->setDateTime(UartData.SampleTime[UartData.ShowStart]);
-        ui->dateTimeEditTo->setDateTime(UartData.SampleTime[UartData.ShowEnd - 1]);
-    }
+    ShowSpanInEditors();
     switch (ListKindFor(UartData.RECModel)) {
     case ListKind::Decibel: InitDecibelTable(); break;
     case ListKind::Logger: InitLoggerTable(); break;
@@ -34,6 +33,24 @@ void MainWindow::UpdateDataTable()
         table->setColumnCount(0);
         break;
     }
+    table->scrollToTop();
+}
+
+// The span editors show the first and last sample on the list; a list without
+// samples shows the record's creation time, not the times of the record before.
+void MainWindow::ShowSpanInEditors()
+{
+    QDateTimeEdit *from = ui->dateTimeEditFrom;
+    QDateTimeEdit *to = ui->dateTimeEditTo;
+    if (UartData.ShowEnd > UartData.ShowStart) {
+        from->setDateTime(UartData.SampleTime[UartData.ShowStart]);
+        to->setDateTime(UartData.SampleTime[UartData.ShowEnd - 1]);
+        return;
+    }
+    const QDateTime created =
+        QDateTime::fromString(UartData.RECCreateTime, QStringLiteral("yyyy-MM-dd hh:mm"));
+    from->setDateTime(created.isValid() ? created : from->minimumDateTime());
+    to->setDateTime(created.isValid() ? created : to->minimumDateTime());
 }
 
 void MainWindow::InitDecibelTable()
@@ -110,6 +127,20 @@ QTableWidgetItem *CentredItem(const QString &text)
     item->setTextAlignment(Qt::AlignCenter);
     return item;
 }
+
+// Makes the column at least as wide as the cell of the given row needs.
+void WidenColumnToRow(QTableWidget *table, int column, int row)
+{
+    QStyleOptionViewItem option;
+    option.initFrom(table);
+    option.font = table->font();
+    option.widget = table;
+    const QModelIndex cell = table->model()->index(row, column);
+    const int width = table->itemDelegate()->sizeHint(option, cell).width()
+                      + (table->showGrid() ? 1 : 0);
+    if (width > table->columnWidth(column))
+        table->setColumnWidth(column, width);
+}
 } // namespace
 
 void MainWindow::FillListRows(const QVector<ListColumn> &columns)
@@ -127,6 +158,10 @@ void MainWindow::FillListRows(const QVector<ListColumn> &columns)
     }
     table->setUpdatesEnabled(true);
     table->resizeColumnsToContents();
+    // The sizing above measures the first rows only; the last row holds the
+    // widest sample number.
+    if (end > start)
+        WidenColumnToRow(table, 0, end - start - 1);
 }
 
 void MainWindow::ApplyDateFormat()

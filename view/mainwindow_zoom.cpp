@@ -5,6 +5,8 @@
 
 #include "app/uartdatastore.h"
 
+#include <limits>
+
 namespace {
 
 bool IsTemperatureHumidityLogger(int model)
@@ -13,28 +15,30 @@ bool IsTemperatureHumidityLogger(int model)
            && model != 3709 && model != 3710;
 }
 
+// A key as a time for the caption. Keys are whole seconds since 1970 that fit
+// 32 bits; a bound beyond them (far zoom-out) reads as the nearest end.
+QString CaptionTime(double key, const QString &format)
+{
+    const double seconds = qBound(0.0, key, double(std::numeric_limits<quint32>::max()));
+    return QDateTime::fromSecsSinceEpoch(qint64(seconds)).toString(format);
+}
+
 } // namespace
 
+// A window dragged wholly past either end of the record snaps back to the
+// whole record in one step. The range change of that step comes back here,
+// lies within the record and so only relabels. The whole record spans its
+// earliest to its latest key, which need not be its first and last sample.
 void MainWindow::setxAxisRange(QCPRange newRange)
 {
     QCPAxis *x = CustomPlot->xAxis;
-    if (UartData.Lognum > 0) {
-        const double first = UartData.SampleTimeT[0];
-        const double last = UartData.SampleTimeT[UartData.Lognum - 1];
-        // A window dragged wholly past either end of the record snaps back.
-        if (newRange.lower > last) {
-            x->setRangeLower(first);
-            x->setRangeUpper(last);
-        }
-        if (first > newRange.upper) {
-            x->setRangeLower(first);
-            x->setRangeUpper(last);
-        }
-    }
+    const QCPRange whole = RecordTimeRange;
+    if (whole.size() > 0 && (newRange.lower > whole.upper || newRange.upper < whole.lower))
+        x->setRange(whole);
     const QString format = UartData.DateTimeFormat;
     const QCPRange shown = x->range();
-    x->setLabel(tr("From: ") + QDateTime::fromTime_t(uint(shown.lower)).toString(format)
-                + tr(" To: ") + QDateTime::fromTime_t(uint(shown.upper)).toString(format));
+    x->setLabel(tr("From: ") + CaptionTime(shown.lower, format) + tr(" To: ")
+                + CaptionTime(shown.upper, format));
 }
 
 void MainWindow::setyAxisRange(QCPRange newRange)

@@ -199,6 +199,7 @@ void ComputeProbeStatistics(UartDataStore &s)
         ScanChannel(s.ProbeValue[k], s.Lognum, probePresent,
                     {&s.ProbeExtremes[k], &s.ProbeExtremeIndex[k], &s.ProbeAverages[k]});
     }
+    CopyExtremes(s);
 }
 
 void CopyExtremes(UartDataStore &s)

@@ -19,7 +19,8 @@ void ComputeLightStatistics(UartDataStore &store);
 void ComputeCurrentStatistics(UartDataStore &store);
 void ComputeVoltageStatistics(UartDataStore &store);
 // Probes T1..T4, and ProbeEnabled: a probe is present when at least one of
-// its recorded samples holds a value.
+// its recorded samples holds a value. Like every routine here it ends by
+// refreshing the second copy of the extremes.
 void ComputeProbeStatistics(UartDataStore &store);
 // The second copy of the extremes that the exports read.
 void CopyExtremes(UartDataStore &store);
