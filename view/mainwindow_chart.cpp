@@ -39,16 +39,10 @@ void MainWindow::PlotRecordChart()
 // report's image of it.
 void MainWindow::ClearChart()
 {
-    QCustomPlot *plot = CustomPlot;
-    plot->clearPlottables();
+    CustomPlot->clearPlottables();
     ChartTitle->setText(QString());
-    for (QCPAxis *axis : {plot->xAxis, plot->yAxis, plot->yAxis2})
-        axis->setLabel(QString());
-    plot->xAxis->setTicker(QSharedPointer<QCPAxisTicker>(new QCPAxisTicker));
-    plot->legend->setVisible(false);
-    Tracer->setVisible(false);
-    TracerShowDelay = 0;
-    plot->replot(QCustomPlot::rpRefreshHint);
+    CustomPlot->xAxis->setTicker(QSharedPointer<QCPAxisTicker>(new QCPAxisTicker));
+    ShowEmptyChart();
 }
 
 void MainWindow::PlotLoggerChart()
