@@ -1,8 +1,12 @@
-// The message dialog and the frameless title bar, driven by clicks, keys and
-// drags on real widgets under the offscreen platform.
+// The message dialog, the meter status dialog and the frameless title bar,
+// driven by clicks, keys and drags on real widgets under the offscreen
+// platform.
 
+#include "app/uartdatastore.h"
 #include "tests/support/workdir.h"
 #include "ui/qmessagedialog.h"
+#include "ui/sounddeviceinfodialog.h"
+#include "ui/systemsettingsdialog.h"
 #include "ui/titlebar.h"
 
 #include <QHBoxLayout>
@@ -13,9 +17,12 @@
 #include <QtTest>
 
 #include <functional>
+#include <memory>
 
 using DialogAction = std::function<void(QMessageDialog &)>;
 Q_DECLARE_METATYPE(DialogAction)
+using DialogFactory = std::function<QDialog *()>;
+Q_DECLARE_METATYPE(DialogFactory)
 
 namespace {
 
@@ -59,6 +66,41 @@ bool saveIcon(const QString &path, QSize size)
     }
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write("not a picture") > 0;
+}
+
+// The alarm and firmware rows of the status dialog that are not hidden, as
+// "caption value".
+QStringList shownStatusRows(QWidget &dialog)
+{
+    const QStringList rows[] = {{"labelLowAlarm1", "labelLowAlarmValue1"},
+                                {"labelHighAlarm1", "labelHighAlarmValue1"},
+                                {"labelLowAlarm2", "labelLowAlarmValue2"},
+                                {"labelHighAlarm2", "labelHighAlarmValue2"},
+                                {"labelFirmware", "labelVersion"}};
+    QStringList shown;
+    for (const QStringList &row : rows) {
+        auto *caption = child<QLabel>(dialog, row[0]);
+        auto *value = child<QLabel>(dialog, row[1]);
+        if (!caption->isHidden() && !value->isHidden())
+            shown << caption->text() + " " + value->text();
+    }
+    return shown;
+}
+
+QString labelText(QWidget &dialog, const QString &name)
+{
+    return child<QLabel>(dialog, name)->text();
+}
+
+// Runs the dialog modally and does the action once it is on screen.
+int execWith(QDialog &dialog, const std::function<void()> &action)
+{
+    QTimer::singleShot(0, &dialog, [&dialog, action] {
+        if (QTest::qWaitForWindowActive(&dialog))
+            action();
+    });
+    QTimer::singleShot(3000, &dialog, [&dialog] { dialog.done(-1); });   // no hang on failure
+    return dialog.exec();
 }
 
 void sendMouse(QWidget *target, QEvent::Type type, QPoint global, Qt::MouseButtons held)
@@ -107,12 +149,19 @@ private slots:
         QFETCH(int, result);
         QMessageDialog dialog;
         dialog.HideCloseButton(hideClose);
-        QTimer::singleShot(0, &dialog, [&dialog, action] {
-            if (QTest::qWaitForWindowActive(&dialog))
-                action(dialog);
-        });
-        QTimer::singleShot(3000, &dialog, [&dialog] { dialog.done(-1); });   // no hang on failure
-        QCOMPARE(dialog.exec(), result);
+        QCOMPARE(execWith(dialog, [&] { action(dialog); }), result);
+    }
+
+    // The status dialog ends accepted by Close and the bar's close button,
+    // rejected by Escape.
+    void statusDialogEnds()
+    {
+        SoundDeviceInfoDialog closed;
+        QCOMPARE(execWith(closed, [&] { QTest::mouseClick(child(closed, "pushButtonClose"), Qt::LeftButton); }), 1);
+        SoundDeviceInfoDialog barClosed;
+        QCOMPARE(execWith(barClosed, [&] { QTest::mouseClick(child(barClosed, "titleButtonClose"), Qt::LeftButton); }), 1);
+        SoundDeviceInfoDialog escaped;
+        QCOMPARE(execWith(escaped, [&] { QTest::keyClick(&escaped, Qt::Key_Escape); }), 0);
     }
 
     // Hidden and shown again, Close keeps its place between OK and the right spacer.
@@ -159,20 +208,40 @@ private slots:
             QCOMPARE(child<QWidget>(dialog, names[i])->font().pointSize(), 24 - 4 * i);
     }
 
+    void dialogFrame_data()
+    {
+        QTest::addColumn<DialogFactory>("make");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("titleStyle");
+        const QString white = "color:rgb(255, 255, 255);";
+        QTest::newRow("message") << DialogFactory([] { return new QMessageDialog; }) << ""
+                                 << white;
+        QTest::newRow("status") << DialogFactory([] { return new SoundDeviceInfoDialog; })
+                                << "Device Information"
+                                << "QLabel{color:black;font-size:22px;font-style:MingLiU-ExtB;}";
+        QTest::newRow("settings")
+            << DialogFactory([] { return new SystemSettingsDialog(nullptr); }) << "System Options"
+            << white;
+    }
+
     void dialogFrame()
     {
-        QMessageDialog dialog;
+        QFETCH(DialogFactory, make);
+        QFETCH(QString, title);
+        QFETCH(QString, titleStyle);
+        std::unique_ptr<QDialog> dialog(make());
         const Qt::WindowFlags relevant = Qt::WindowType_Mask | Qt::FramelessWindowHint
             | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
             | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint;
-        QCOMPARE(int(dialog.windowFlags() & relevant), 0xE801);
-        auto *bar = child<TitleBar>(dialog);
-        QCOMPARE(bar->TitleLabel->styleSheet(), QString("color:rgb(255, 255, 255);"));
+        QCOMPARE(int(dialog->windowFlags() & relevant), 0xE801);
+        auto *bar = child<TitleBar>(*dialog);
+        QCOMPARE(bar->TitleLabel->text(), title);
+        QCOMPARE(bar->TitleLabel->styleSheet(), titleStyle);
         QCOMPARE(shownParts(*bar), QStringList({"titleIconLabel", "titleButtonClose"}));
         QVERIFY(bar->autoFillBackground());
         for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
             QCOMPARE(bar->palette().color(group, QPalette::Window), QColor(Qt::white));
-        QLayout *strip = child<QWidget>(dialog, "widget")->layout();
+        QLayout *strip = child<QWidget>(*dialog, "widget")->layout();
         QVERIFY(strip && strip->indexOf(bar) == 0 && strip->spacing() == 0);
     }
 
@@ -248,6 +317,138 @@ private slots:
         bar = new TitleBar(&laidOut);
         QCOMPARE(laidOut.layout(), own);
         QCOMPARE(own->indexOf(bar), -1);
+    }
+
+    // The rate text and the recording time, ExpectedNum periods in days,
+    // hours and minutes; a light meter counts its period in half seconds.
+    void statusRateAndTime_data()
+    {
+        QTest::addColumn<int>("modelIndex");
+        QTest::addColumn<int>("period");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("rate");
+        QTest::addColumn<QString>("time");
+        QTest::newRow("nothing recorded") << 2 << 60 << 0 << "1min" << "0 Days 0 Hours 0 Minutes";
+        QTest::newRow("under a minute") << 2 << 5 << 11 << "5S" << "0 Days 0 Hours 0 Minutes";
+        QTest::newRow("86399 s") << 8 << 1 << 86399 << "1S" << "0 Days 23 Hours 59 Minutes";
+        QTest::newRow("1 d 2 h 30 min") << 8 << 30 << 3180 << "30S" << "1 Days 2 Hours 30 Minutes";
+        QTest::newRow("12h") << 0 << 43200 << 3 << "12h" << "1 Days 12 Hours 0 Minutes";
+        QTest::newRow("24h is a day") << 0 << 43224 << 1 << "24h" << "1 Days 0 Hours 0 Minutes";
+        QTest::newRow("past 32 bits") << 2 << 43224 << 70000 << "24h"
+                                      << "70000 Days 0 Hours 0 Minutes";
+        QTest::newRow("15 s not listed") << 2 << 15 << 240 << "" << "0 Days 1 Hours 0 Minutes";
+        QTest::newRow("43212 not listed") << 2 << 43212 << 1 << "" << "0 Days 12 Hours 0 Minutes";
+        QTest::newRow("light 0.5 s") << 9 << 1 << 120 << "0.5S" << "0 Days 0 Hours 1 Minutes";
+        QTest::newRow("light 60 is 30 s") << 9 << 60 << 120 << "30S" << "0 Days 1 Hours 0 Minutes";
+        QTest::newRow("light 12h") << 9 << 43212 << 2 << "12h" << "1 Days 0 Hours 0 Minutes";
+        QTest::newRow("light 24h") << 9 << 43224 << 70000 << "24h"
+                                   << "70000 Days 0 Hours 0 Minutes";
+    }
+
+    void statusRateAndTime()
+    {
+        QFETCH(int, modelIndex);
+        QFETCH(int, period);
+        QFETCH(int, count);
+        UartData.ModelIndex = modelIndex;
+        UartData.SamplePeriod = period;
+        UartData.ExpectedNum = count;
+        SoundDeviceInfoDialog dialog;
+        QTEST(labelText(dialog, "labelRate"), "rate");
+        QTEST(labelText(dialog, "labelTime"), "time");
+    }
+
+    void statusStartMode_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("0") << 0 << "By Button";
+        QTest::newRow("1") << 1 << "Immediate Start";
+        QTest::newRow("2") << 2 << "Scheduled Start";
+        QTest::newRow("3 unknown") << 3 << "TextLabel";
+        QTest::newRow("-1 unknown") << -1 << "TextLabel";
+    }
+
+    void statusStartMode()
+    {
+        QFETCH(int, mode);
+        UartData.StartMode = qint8(mode);
+        SoundDeviceInfoDialog dialog;
+        QTEST(labelText(dialog, "labelStartMode"), "text");
+    }
+
+    // Alarm rows by model index, temperatures in the unit their label names;
+    // the meter's texts are shown as they are.
+    void statusAlarmRows_data()
+    {
+        QTest::addColumn<int>("modelIndex");
+        QTest::addColumn<bool>("fahrenheit");
+        QTest::addColumn<QStringList>("rows");
+        const QString firmware = "Firmware Version: V2.1";
+        const QStringList humidity = {"Low Alarm(Humidity): 10.5%RH",
+                                      "High Alarm(Humidity): 64.5%RH"};
+        auto temperature = [](const QString &low, const QString &high) {
+            return QStringList{"Low Alarm(Temperature): " + low,
+                               "High Alarm(Temperature): " + high};
+        };
+        const QStringList celsius = temperature("-20.5(℃)", "40.0(℃)");
+        const QStringList fahrenheit = temperature("-4.9(℉)", "104.0(℉)");
+        QTest::newRow("0 ℃") << 0 << false << celsius + QStringList{firmware};
+        QTest::newRow("1 ℉") << 1 << true << fahrenheit + QStringList{firmware};
+        QTest::newRow("2 ℃") << 2 << false
+                             << temperature("-20.5℃", "40.0℃") + humidity + QStringList{firmware};
+        QTest::newRow("3 ℉") << 3 << true
+                             << temperature("-4.9℉", "104.0℉") + humidity + QStringList{firmware};
+        QTest::newRow("4 mA") << 4 << false
+                              << QStringList{"Low Alarm(Current): 4.0(mA)",
+                                             "High Alarm(Current): 20.0(mA)", firmware};
+        QTest::newRow("5 mV") << 5 << true
+                              << QStringList{"Low Alarm(Voltage): 0.0(mV)",
+                                             "High Alarm(Voltage): 4999.5(mV)", firmware};
+        QTest::newRow("6 no firmware") << 6 << false << celsius;
+        QTest::newRow("7 ℉ no firmware") << 7 << true << fahrenheit + humidity;
+        QTest::newRow("8 dB") << 8 << true
+                              << QStringList{"Low Alarm(Sound): 40.0dB", "High Alarm(Sound): 80.0dB",
+                                             firmware};
+        QTest::newRow("9 Lux") << 9 << true
+                               << QStringList{"Low Alarm(Light): 100.0Lux",
+                                              "High Alarm(Light): 2000.0Lux", firmware};
+        QTest::newRow("10 form texts")
+            << 10 << false
+            << QStringList{"Low Alarm(Sound): TextLabel", "High Alarm(Sound): TextLabel", firmware};
+    }
+
+    void statusAlarmRows()
+    {
+        QFETCH(int, modelIndex);
+        QFETCH(bool, fahrenheit);
+        UartData.ModelIndex = modelIndex;
+        UartData.AltUnit = fahrenheit;
+        UartData.TempAlarm = {-20.5, 40.0};
+        UartData.HumAlarm = {10.5, 64.5};
+        UartData.DecibelAlarm = {40.0, 80.0};
+        UartData.LightAlarm = {100.0, 2000.0};
+        UartData.CurrentAlarm = {4.0, 20.0};
+        UartData.VoltageAlarm = {0.0, 4999.5};
+        UartData.MeterName = "Cold room 2";
+        UartData.DeviceID = "ID 0042";
+        UartData.FirmwareVersion = "V2.1";
+        SoundDeviceInfoDialog dialog;
+        QTEST(shownStatusRows(dialog), "rows");
+        QCOMPARE(labelText(dialog, "labelName"), QString("Cold room 2"));
+        QCOMPARE(labelText(dialog, "labelID"), QString("ID 0042"));
+    }
+
+    // The picture is scaled into the 100 x 100 label keeping its shape.
+    void statusPicture()
+    {
+        SoundDeviceInfoDialog missing;
+        QVERIFY(child<QLabel>(missing, "labelIcon")->pixmap(Qt::ReturnByValue).isNull());
+        QVERIFY(QDir().mkpath("Icon") && saveIcon("Icon/info.png", QSize(200, 100)));
+        SoundDeviceInfoDialog dialog;
+        QCOMPARE(child<QLabel>(dialog, "labelIcon")->pixmap(Qt::ReturnByValue).size(),
+                 QSize(100, 50));
+        QDir("Icon").removeRecursively();
     }
 
     void dragMovesWindow()

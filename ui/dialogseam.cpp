@@ -1,5 +1,6 @@
 #include "ui/dialogseam.h"
 
+#include <QColorDialog>
 #include <QDialog>
 #include <QFileDialog>
 #include <QPrintDialog>
@@ -11,6 +12,7 @@ ExecHandler execHandler;
 OpenFileHandler openFileHandler;
 SaveFileHandler saveFileHandler;
 PrintHandler printHandler;
+ColorHandler colorHandler;
 } // namespace
 
 int Exec(QDialog &dialog)
@@ -75,6 +77,18 @@ int ExecPrintDialog(QPrinter *printer)
 void SetPrintHandler(PrintHandler handler)
 {
     printHandler = std::move(handler);
+}
+
+QColor GetColor(const QColor &initial, QWidget *parent, const QString &title)
+{
+    if (colorHandler)
+        return colorHandler(initial, parent, title);
+    return QColorDialog::getColor(initial, parent, title);
+}
+
+void SetColorHandler(ColorHandler handler)
+{
+    colorHandler = std::move(handler);
 }
 
 } // namespace DialogSeam

@@ -5,6 +5,7 @@
 // that answer a dialog instead of a user; without a handler the real dialog
 // runs.
 
+#include <QColor>
 #include <QString>
 #include <functional>
 
@@ -44,6 +45,13 @@ QString FilterSuffix(const QString &filter);
 // when the user prints.
 int ExecPrintDialog(QPrinter *printer);
 void SetPrintHandler(PrintHandler handler);
+
+// QColorDialog::getColor, or the installed handler. A chooser closed without
+// a choice gives an invalid colour.
+using ColorHandler = std::function<QColor(const QColor &initial, QWidget *parent,
+                                          const QString &title)>;
+QColor GetColor(const QColor &initial, QWidget *parent, const QString &title);
+void SetColorHandler(ColorHandler handler);
 
 } // namespace DialogSeam
 

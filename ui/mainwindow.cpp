@@ -112,6 +112,10 @@ void MainWindow::ConnectSignals()
     connect(ui->action_Open, &QAction::triggered, this, &MainWindow::Openfile);
     connect(ui->action_Exit, &QAction::triggered, this, &QWidget::close);
     connect(ui->action_Help, &QAction::triggered, this, &MainWindow::OpenHelp);
+    connect(ui->action_Meter_Status, &QAction::triggered, this, &MainWindow::OpenDeviceInfoSlot);
+    connect(ui->pushButtonLink, &QPushButton::clicked, this, &MainWindow::OpenDeviceInfoSlot);
+    connect(ui->action_System_settings, &QAction::triggered, this,
+            &MainWindow::OpenSystemSettingsSlot);
     connect(ui->action_Zoom, &QAction::triggered, this, &MainWindow::MagnifySlot);
     connect(ui->action_Restore, &QAction::triggered, this, &MainWindow::RestoreSlot);
     connect(ui->pushButtonQuery, &QPushButton::clicked, this, &MainWindow::PushButtonQuerySlot);
@@ -130,11 +134,9 @@ void MainWindow::InitUiState()
                                                     : UartData.IconMain;
     ui->pushButtonLink->setIcon(QIcon(picture));
 
-    // The export and print jobs need a record; the meter dialogs are started
-    // from here once they exist, and until then their entries stay disabled.
+    // The export and print jobs need a record; their entries wait for one.
     for (QAction *action : {ui->action_Save_as, ui->action_Export_to_PDF,
-                            ui->action_Export_to_Excel, ui->action_Print,
-                            ui->action_Meter_Status, ui->action_System_settings})
+                            ui->action_Export_to_Excel, ui->action_Print})
         action->setEnabled(false);
 
     ZoomMode = false;

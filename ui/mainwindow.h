@@ -60,6 +60,8 @@ public:
 
     // --- messages ----------------------------------------------------------
     void ShowMessage(QString title, QString text);
+    // While an export or print job runs: says so and returns true.
+    bool RefuseWhileJobRuns();
 
     // --- records -----------------------------------------------------------
     // Reads a record file and shows it; a refused file is reported and the
@@ -135,6 +137,8 @@ public slots:
     void MagnifySlot();
     void RestoreSlot();
     void OpenHelp();
+    void OpenDeviceInfoSlot();
+    void OpenSystemSettingsSlot();
 
 private slots:
     void SaveAsSlot();
@@ -161,7 +165,6 @@ private:
 
     // --- export and print jobs ---------------------------------------------
     void ConnectJobSignals();
-    bool RefuseWhileJobRuns();
     void StartFileJob(const FileJob &job);
     void ShowExportOutcome(const JobOutcome &outcome);
     void OpenExportedFile(const QString &path);

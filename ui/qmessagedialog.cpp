@@ -1,10 +1,10 @@
 #include "ui/qmessagedialog.h"
 
+#include "ui/dialogframe.h"
 #include "ui/titlebar.h"
 #include "ui_qmessagedialog.h"
 
 #include <QLabel>
-#include <QVBoxLayout>
 
 QMessageDialog::QMessageDialog(QWidget *parent)
     : QDialog(parent, Qt::WindowFlags())
@@ -21,24 +21,13 @@ QMessageDialog::~QMessageDialog()
     delete ui;
 }
 
-// The bar is made a child of the dialog first and then moved into the top
-// strip, where it spans the form's three columns.
+// The title text is white and takes its size from the font of SetTitleText.
 void QMessageDialog::InitTitleBar()
 {
-    DialogTitleBar = new TitleBar(this);
+    DialogTitleBar = CreateDialogTitleBar(this);
     connect(DialogTitleBar, &TitleBar::send_close, this, &QMessageDialog::PushButtonCloseSlot);
-    DialogTitleBar->SetButtonVisible(TitleBar::MaximizePart, false);
-    DialogTitleBar->SetButtonVisible(TitleBar::MinimizePart, false);
-    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);
     DialogTitleBar->TitleLabel->setStyleSheet("color:rgb(255, 255, 255);");
-    DialogTitleBar->SetTitleIcon("Icon/quillmarknew.png");
-    DialogTitleBar->set_ChildWindowColor(255, 255, 255);
-
-    auto *strip = new QVBoxLayout(ui->widget);
-    strip->setSpacing(0);
-    strip->setContentsMargins(0, 0, 0, 0);
-    strip->addWidget(DialogTitleBar);
+    PlaceDialogTitleBar(DialogTitleBar, ui->widget);
 }
 
 void QMessageDialog::SetTitleText(const QString &text, QFont font)
