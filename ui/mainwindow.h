@@ -81,6 +81,9 @@ public:
     void PlotThermoHygroChart();
     void PlotFourProbeChart();
 
+    // --- report preview ------------------------------------------------------
+    void ShowReportPreview();
+
 public slots:
     void Openfile();
     void Timer1SSlot();
@@ -92,6 +95,7 @@ public slots:
     void MagnifySlot();
     void RestoreSlot();
     void OpenHelp();
+    void SelectItemSlot(int num);
 
 private:
     void InstallTitleBar();
