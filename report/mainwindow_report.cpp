@@ -4,6 +4,7 @@
 
 #include "ui/mainwindow.h"
 #include "ui_mainwindow.h"
+#include "platform/reportbrowser.h"
 
 #include <QDebug>
 #include <QDir>
@@ -159,6 +160,7 @@ void MainWindow::RebuildReport()
     UartData.ReportHtml = hasSamples ? CreateReportHtml(false) : QString();
     UartData.ReportPrintHtml = hasSamples ? CreateReportHtml(true) : QString();
     WriteReportHtmlFile();
+    ui->axWidgetHtml->clear();
     ReportPreviewPending = true;
 }
 

@@ -119,6 +119,7 @@ void MainWindow::ConnectSignals()
     connect(ui->action_Zoom, &QAction::triggered, this, &MainWindow::MagnifySlot);
     connect(ui->action_Restore, &QAction::triggered, this, &MainWindow::RestoreSlot);
     connect(ui->pushButtonQuery, &QPushButton::clicked, this, &MainWindow::PushButtonQuerySlot);
+    connect(ui->tabWidget, &QTabWidget::currentChanged, this, &MainWindow::SelectItemSlot);
     connect(Timer1S, &QTimer::timeout, this, &MainWindow::Timer1SSlot);
     ConnectJobSignals();
     Timer1S->start();

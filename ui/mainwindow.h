@@ -113,6 +113,9 @@ public:
     void RebuildReport();
     void WriteReportHtmlFile();
 
+    // --- report preview ------------------------------------------------------
+    void ShowReportPreview();
+
     // --- every view of the record again (after a settings change) ---------------
     void RefreshDataView();
 
@@ -139,6 +142,7 @@ public slots:
     void OpenHelp();
     void OpenDeviceInfoSlot();
     void OpenSystemSettingsSlot();
+    void SelectItemSlot(int num);
 
 private slots:
     void SaveAsSlot();

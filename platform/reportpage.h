@@ -1,0 +1,67 @@
+#ifndef REPORTPAGE_H
+#define REPORTPAGE_H
+
+// A report page cut into pieces that are laid out one by one, so that a page
+// of tens of thousands of table rows never has to be laid out in one go.
+//
+// The first piece holds everything before the page's longest table and that
+// table's first rows; every further piece is a whole table of its own with the
+// same opening tag and the next rows, and the last piece also holds what
+// follows the table. All pieces of the long table share one set of column
+// widths, measured on the first piece, and each piece knows which band of its
+// layout to show, so that the pieces stacked together look like one table:
+// the outer rules where two pieces meet are left out.
+//
+// Widths that the page gives as a style ("width:100%") on tables and images
+// are honoured as a browser would: the layout engine itself reads them only
+// as attributes.
+//
+// Building a piece (BuildPageSegment) touches no widget, so it runs on any
+// thread; the document it returns belongs to the calling thread.
+
+#include <QByteArray>
+#include <QString>
+#include <QTextLength>
+#include <QVector>
+
+class QTextDocument;
+
+struct PageSegment {
+    QByteArray html;               // as read: GB2312
+    bool continuesTable = false;   // starts inside the long table
+    bool tableGoesOn = false;      // the long table goes on in the next piece
+};
+
+struct ReportPage {
+    QString folder;                      // relative image names resolve here
+    QVector<PageSegment> segments;
+    QVector<QTextLength> columnWidths;   // of the long table; empty until measured
+};
+
+// The first piece holds the long table's first `firstRows` rows (its header
+// included), the others `rowsPerPiece` rows each. A page whose longest table
+// has no more than `firstRows` rows stays one piece.
+// The page is given as read, in GB2312; each piece is decoded where it is
+// laid out.
+QVector<PageSegment> SplitReportPage(const QByteArray &html, int firstRows, int rowsPerPiece);
+
+// A laid-out piece and the band of it that the page shows.
+struct BuiltSegment {
+    QTextDocument *document = nullptr;
+    double top = 0.0;
+    double bottom = 0.0;
+};
+
+// Lays out one piece for the given text width. Images named in the piece are
+// read from the page's folder. When the page's column widths are not known
+// yet and measuredWidths is given, they are measured on this piece, applied
+// to it and stored there.
+BuiltSegment BuildPageSegment(const ReportPage &page, int index, int width,
+                              QVector<QTextLength> *measuredWidths = nullptr);
+
+// To be called on the thread that paints the document, after it was moved
+// there: the text layouts drop the font engines of the thread that laid them
+// out, which may have ended by the time the document is painted.
+void AdoptPageDocument(QTextDocument *document);
+
+#endif // REPORTPAGE_H
