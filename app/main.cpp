@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QTranslator>
 
+#include "app/qttranslation.h"
 #include "app/uartdatastore.h"
 #include "platform/screenscale.h"
 #include "platform/singleinstance.h"
@@ -38,9 +39,14 @@ int main(int argc, char *argv[])
     UartData.LoadConfig();
 
     QTranslator translator;
+    QTranslator qtTranslator;
     if (translator.load(QDir::currentPath() + QStringLiteral("/Qm/") + UartData.Language
-                        + QStringLiteral(".qm")))
+                        + QStringLiteral(".qm"))) {
         QApplication::installTranslator(&translator);
+        // Qt's own dialogs speak the same language.
+        if (LoadQtTranslation(&qtTranslator, translator))
+            QApplication::installTranslator(&qtTranslator);
+    }
 
     MainWindow window;
     window.show();

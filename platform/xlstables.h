@@ -15,12 +15,15 @@
 
 #include <vector>
 
+// The kind is a plain enum: lupdate's parser loses the classes declared after
+// an enum with a fixed underlying type, and with them the tr() context.
 struct XlsCell {
-    enum Kind : quint8 { Empty, Number, Text };
+    enum Kind { Empty, Number, Text };
     Kind kind = Empty;
     quint32 text = 0;  // index into Strings()
     double number = 0.0;
 };
+static_assert(sizeof(XlsCell) == 16, "a cell stays 16 bytes");
 
 struct XlsColumn {
     QString name;
