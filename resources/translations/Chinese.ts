@@ -300,10 +300,6 @@
         <translation>湿度低报警线</translation>
     </message>
     <message>
-        <source>The summary report is not available in this version.</source>
-        <translation>此版本尚不提供汇总报告。</translation>
-    </message>
-    <message>
         <source>T1</source>
         <translation>T1</translation>
     </message>
@@ -558,6 +554,10 @@
     <message>
         <source>No program could open %1.</source>
         <translation>没有程序能打开 %1。</translation>
+    </message>
+    <message>
+        <source>The report could not be shown: %1</source>
+        <translation>无法显示报告：%1</translation>
     </message>
 </context>
 <context>

@@ -300,10 +300,6 @@
         <translation>Low H ALM Line</translation>
     </message>
     <message>
-        <source>The summary report is not available in this version.</source>
-        <translation>The summary report is not available in this version.</translation>
-    </message>
-    <message>
         <source>T1</source>
         <translation>T1</translation>
     </message>
@@ -558,6 +554,10 @@
     <message>
         <source>No program could open %1.</source>
         <translation>No program could open %1.</translation>
+    </message>
+    <message>
+        <source>The report could not be shown: %1</source>
+        <translation>The report could not be shown: %1</translation>
     </message>
 </context>
 <context>
