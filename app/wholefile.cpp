@@ -19,8 +19,15 @@ WholeFileWriter::WholeFileWriter(const QString &path)
 
 bool WholeFileWriter::Open()
 {
-    if (QFileInfo(File.fileName()).isDir()) {
+    // The finished file is renamed over the target, so a folder, a device or
+    // a named pipe there (or behind a link) would be replaced: refuse them.
+    const QFileInfo target(File.fileName());
+    if (target.isDir()) {
         Fail(QString::fromLocal8Bit(std::strerror(EISDIR)));
+        return false;
+    }
+    if (target.exists() && !target.isFile()) {
+        Fail(QStringLiteral("not a regular file"));
         return false;
     }
     // Unbuffered: every write reaches the system at once and its error comes

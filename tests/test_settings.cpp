@@ -201,6 +201,38 @@ private slots:
         QCOMPARE(dialog.findChild<TitleBar *>()->TitleLabel->font().pointSize(), 20);
     }
 
+    // Style sheets as the dialog shows them once open: the form's own and
+    // the group boxes' sheet that replaces theirs at open.
+    void styleSheets_data()
+    {
+        QTest::addColumn<QString>("widget");
+        QTest::addColumn<QString>("sheet");
+        const QString indicator
+            = "QCheckBox::indicator {\n    width:  25px;\n    height: 25px;\n}\n";
+        const QString group = "QGroupBox{border:1px solid black;margin:0px 0px 0px 0px;"
+                              "padding:4px;margin-top:5ex;}" + QString(12, ' ')
+                              + "QGroupBox::title{" + QString(12, ' ')
+                              + "subcontrol-origin:margin;" + QString(12, ' ') + "padding:1px;}";
+        QTest::newRow("tip") << "checkBoxTIP" << indicator + "\n";
+        QTest::newRow("device id") << "checkBoxID" << indicator;
+        QTest::newRow("alarm line") << "checkBoxALM" << indicator;
+        QTest::newRow("dew point") << "checkBoxDew" << indicator;
+        QTest::newRow("other settings") << "groupBoxOther" << group;
+        QTest::newRow("display settings") << "groupBoxDisplay" << group;
+        QTest::newRow("language") << "comboBoxLanguage"
+                                  << "color:rgb(255, 255, 255);\nbackground-color: rgb(127, 127, 127);";
+    }
+
+    void styleSheets()
+    {
+        QFETCH(QString, widget);
+        SystemSettingsDialog dialog(Window);
+        const QString sheet = child<QWidget>(dialog, widget)->styleSheet();
+        QTEST(sheet, "sheet");
+        if (widget.startsWith("groupBox"))
+            QCOMPARE(sheet.size(), 175);
+    }
+
     // The list: "English" from the form, then the scanned names but
     // "English". The language in force is selected, and OK stores the
     // untranslated name.

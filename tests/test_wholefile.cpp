@@ -6,6 +6,9 @@
 #include "tests/support/workdir.h"
 
 #include <QFile>
+#include <QFileInfo>
+
+#include <sys/stat.h>
 #include <QtTest>
 
 namespace {
@@ -74,16 +77,23 @@ private slots:
         QTest::addColumn<QString>("target");
         QTest::newRow("missing folder") << "no/such/folder/out.csv";
         QTest::newRow("a folder") << "sub";
+        QTest::newRow("a named pipe") << "pipe";
+        QTest::newRow("a link to a device") << "null-link";
     }
     void unwritablePlacesAreReported()
     {
         QFETCH(QString, target);
         WorkDir dir;
         QDir(dir.path()).mkdir("sub");
+        QVERIFY(mkfifo(QFile::encodeName(dir.filePath("pipe")).constData(), 0600) == 0);
+        QVERIFY(QFile::link("/dev/null", dir.filePath("null-link")));
         QString error;
         QVERIFY(!WriteWholeFile(dir.filePath(target), "data", &error));
         QVERIFY(!error.isEmpty());
         QVERIFY(error != "Unknown error");
+        // Nothing was put in its place.
+        QVERIFY(!QFileInfo(dir.filePath(target)).isFile());
+        QVERIFY(QFileInfo("/dev/null").exists() && !QFileInfo("/dev/null").isFile());
     }
 };
 
