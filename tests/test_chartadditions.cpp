@@ -257,6 +257,12 @@ private slots:
             << QVector<quint32>{100, 101, 102, 102, 102} << 500.0 << 2;
         QTest::newRow("single sample") << QVector<quint32>{100} << 500.0 << 0;
         QTest::newRow("no samples") << QVector<quint32>() << 100.0 << -1;
+        // A clock set back while logging: the nearest stamp, never sample 0
+        // for every position.
+        const QVector<quint32> setBack{200, 201, 202, 100, 101, 102};
+        QTest::newRow("set back: later part") << setBack << 201.2 << 1;
+        QTest::newRow("set back: earlier part") << setBack << 101.4 << 4;
+        QTest::newRow("falling") << QVector<quint32>{110, 105, 100} << 100.0 << 2;
     }
 
     void snapSampleIndex()
@@ -264,6 +270,28 @@ private slots:
         QFETCH(QVector<quint32>, times);
         QFETCH(double, xc);
         QTEST(SnapSampleIndex(times.constData(), times.size(), xc), "index");
+    }
+
+    // Light samples two to a stamp: the second of a pair is drawn half a
+    // second later, and the snap names the sample drawn there.
+    void snapLightIndex_data()
+    {
+        QTest::addColumn<QVector<quint32>>("times");
+        QTest::addColumn<double>("xc");
+        QTest::addColumn<int>("index");
+        const QVector<quint32> pairs{100, 100, 101, 101, 102, 102};
+        QTest::newRow("first of a pair") << pairs << 101.0 << 2;
+        QTest::newRow("second of a pair") << pairs << 101.5 << 3;
+        QTest::newRow("within a quarter before") << pairs << 101.3 << 3;
+        QTest::newRow("whole seconds") << QVector<quint32>{100, 101, 102} << 101.0 << 1;
+        QTest::newRow("set back") << QVector<quint32>{200, 200, 100, 100} << 100.5 << 3;
+    }
+
+    void snapLightIndex()
+    {
+        QFETCH(QVector<quint32>, times);
+        QFETCH(double, xc);
+        QTEST(SnapLightIndex(times.constData(), times.size(), xc), "index");
     }
 
     void graphValueAt_data()

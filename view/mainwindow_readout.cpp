@@ -1,6 +1,8 @@
 // The chart's hover read-out: the values of the sample under the mouse.
 
 #include "ui/mainwindow.h"
+
+#include <algorithm>
 #include "ui_mainwindow.h"
 
 #include "app/modelfamily.h"
@@ -44,16 +46,19 @@ void MainWindow::showTracer(QMouseEvent *event)
     const int model = UartData.RECModel;
     const int family = UartDataStore::Family(model);
     // Light keys carry half seconds that the whole-second stamps do not: the
-    // read-out follows the keys the curve was drawn with, so that it names
-    // the sample under the cursor.
-    const bool onCurveKeys = family == 53 && curve && curve->data()->size() == UartData.Lognum;
-    const QCPGraphDataContainer *keys = onCurveKeys ? curve->data().data() : nullptr;
-    const double first = onCurveKeys ? keys->constBegin()->key : UartData.SampleTimeT[0];
-    const double last = onCurveKeys ? (keys->constEnd() - 1)->key
-                                    : UartData.SampleTimeT[UartData.Lognum - 1];
+    // read-out snaps on the keys the curve was drawn with, so that it names
+    // the sample under the cursor. Stamps need not rise, so the cursor is
+    // held within the earliest and latest of them.
+    const quint32 *times = UartData.SampleTimeT;
+    const int count = UartData.Lognum;
+    const auto [earliest, latest] = std::minmax_element(times, times + count);
+    const double first = *earliest;
+    const bool lastIsSecondOfPair
+        = family == 53 && count % 2 == 0 && times[count - 1] == times[count - 2];
+    const double last = *latest + (lastIsSecondOfPair ? 0.5 : 0.0);
     const double xc = qBound(first, qBound(visible.lower, x, visible.upper), last);
-    const int i = onCurveKeys ? SnapKeyIndex(*keys, xc)
-                              : SnapSampleIndex(UartData.SampleTimeT, UartData.Lognum, xc);
+    const int i = family == 53 ? SnapLightIndex(times, count, xc)
+                               : SnapSampleIndex(times, count, xc);
     const double y = GraphValueAt(curve, xc);
     const double ymid = CustomPlot->yAxis->range().center();
 

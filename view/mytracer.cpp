@@ -156,8 +156,6 @@ namespace {
 template<typename KeyOf>
 int SnapIndex(int count, double half, double xc, KeyOf keyOf)
 {
-    if (count < 1)
-        return -1;
     for (int i = 0; i < count; ++i) {
         if (keyOf(i) + half >= xc)
             return i;
@@ -168,21 +166,50 @@ int SnapIndex(int count, double half, double xc, KeyOf keyOf)
     return last;
 }
 
+// A record whose clock was set back while logging has keys that fall
+// somewhere; the snap above assumes they rise, so such a record takes the
+// sample whose key lies nearest (the first of equals).
+template<typename KeyOf>
+int SnapAnyIndex(int count, double half, double xc, KeyOf keyOf)
+{
+    if (count < 1)
+        return -1;
+    bool rising = true;
+    for (int i = 1; i < count && rising; ++i)
+        rising = keyOf(i) >= keyOf(i - 1);
+    if (rising)
+        return SnapIndex(count, half, xc, keyOf);
+    int nearest = 0;
+    for (int i = 1; i < count; ++i) {
+        if (qAbs(keyOf(i) - xc) < qAbs(keyOf(nearest) - xc))
+            nearest = i;
+    }
+    return nearest;
+}
+
+// The key a light sample is drawn at: the second of two samples that share a
+// whole-second stamp sits half a second later.
+double LightKey(const quint32 *times, int i)
+{
+    const bool secondOfPair = i % 2 == 1 && times[i] == times[i - 1];
+    return double(times[i]) + (secondOfPair ? 0.5 : 0.0);
+}
+
 } // namespace
 
 int SnapSampleIndex(const quint32 *times, int count, double xc)
 {
-    // Half the first interval in whole seconds; the sum in double, so that a
-    // stamp near the top of the range cannot wrap.
-    const quint32 half = count >= 2 ? (times[1] - times[0]) / 2 : 0;
-    return SnapIndex(count, double(half), xc, [times](int i) { return double(times[i]); });
+    // Half the first interval in whole seconds, signed so that a falling
+    // first interval cannot wrap.
+    const qint64 half = count >= 2 ? (qint64(times[1]) - qint64(times[0])) / 2 : 0;
+    return SnapAnyIndex(count, double(half), xc, [times](int i) { return double(times[i]); });
 }
 
-int SnapKeyIndex(const QCPGraphDataContainer &keys, double xc)
+int SnapLightIndex(const quint32 *times, int count, double xc)
 {
-    const int count = keys.size();
-    const double half = count >= 2 ? (keys.at(1)->key - keys.at(0)->key) / 2 : 0.0;
-    return SnapIndex(count, half, xc, [&keys](int i) { return keys.at(i)->key; });
+    auto key = [times](int i) { return LightKey(times, i); };
+    const double half = count >= 2 ? (key(1) - key(0)) / 2 : 0.0;
+    return SnapAnyIndex(count, half, xc, key);
 }
 
 double GraphValueAt(const QCPGraph *graph, double key)

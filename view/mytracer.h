@@ -48,12 +48,14 @@ private:
 // Index of the sample the read-out shows for the time xc (seconds since
 // 1970): the first i with times[i] + half >= xc, where half is half the first
 // sampling interval in whole seconds. Beyond the last sample it is the first
-// sample that carries the last time stamp. Returns -1 only for count < 1.
+// sample that carries the last time stamp. A record whose stamps do not rise
+// takes the sample nearest to xc. Returns -1 only for count < 1.
 int SnapSampleIndex(const quint32 *times, int count, double xc);
 
-// The same snap over the chart's own keys, with half the first key interval
-// as a fraction: for records whose keys are finer than whole seconds.
-int SnapKeyIndex(const QCPGraphDataContainer &keys, double xc);
+// The same snap over the keys a light curve is drawn at: the second of two
+// samples that share a whole-second stamp half a second later, and half the
+// first key interval as a fraction.
+int SnapLightIndex(const quint32 *times, int count, double xc);
 
 // The graph's value at key: the value of a point with exactly that key, else
 // the linear interpolation between the two neighbouring points. 0.0 outside
