@@ -71,6 +71,8 @@ qint64 RecordingSeconds(int model, qint64 count, int period)
         perSample = light ? 2 * 86400 : 86400;
     else if (light && period == UartDataStore::LightPeriod12Hours)
         perSample = 2 * 43200;
+    if (count <= 0 || perSample <= 0)
+        return 0;   // no span to show for a period or count that is not one
     const qint64 total = count * perSample;
     return light ? total / 2 : total;
 }

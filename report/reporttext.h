@@ -22,7 +22,8 @@ QString SamplingRateText();
 // samples at the 24-hour setting overflow 32 bits). The 24-hour setting
 // (43224) counts as 86400 s. For the light family the period counts half
 // seconds and the product is halved; its 12- and 24-hour settings (43212,
-// 43224) count as 12 and 24 hours per sample.
+// 43224) count as 12 and 24 hours per sample. A count or period below 1
+// spans nothing.
 qint64 RecordingSeconds(int model, qint64 count, int period);
 
 // A span split into whole days, hours and minutes; seconds are dropped.

@@ -337,6 +337,7 @@ private slots:
         QTest::newRow("past 32 bits") << 2 << 43224 << 70000 << "24h"
                                       << "70000 Days 0 Hours 0 Minutes";
         QTest::newRow("15 s not listed") << 2 << 15 << 240 << "" << "0 Days 1 Hours 0 Minutes";
+        QTest::newRow("no period") << 2 << -1 << 240 << "" << "0 Days 0 Hours 0 Minutes";
         QTest::newRow("43212 not listed") << 2 << 43212 << 1 << "" << "0 Days 12 Hours 0 Minutes";
         QTest::newRow("light 0.5 s") << 9 << 1 << 120 << "0.5S" << "0 Days 0 Hours 1 Minutes";
         QTest::newRow("light 60 is 30 s") << 9 << 60 << 120 << "30S" << "0 Days 1 Hours 0 Minutes";

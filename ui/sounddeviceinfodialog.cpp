@@ -193,6 +193,8 @@ void SoundDeviceInfoDialog::FillStartModeFields()
 QString SoundDeviceInfoDialog::SamplingRateText() const
 {
     const int period = UartData.SamplePeriod;
+    if (period <= 0)
+        return QString();
     for (const RateEntry &entry : Rates) {
         if ((IsLightMeter() ? entry.halfSeconds : entry.seconds) == period)
             return tr(entry.text);
