@@ -1,5 +1,8 @@
 // The data list tab: one row per sample of the shown range, the record
-// statistics, and the time-span query.
+// statistics, and the time-span query. The statistics are those of the whole
+// record: a table rebuild computes them, the query only moves the shown range
+// and refills the list (an export job may be reading the statistics on the
+// worker thread meanwhile).
 
 #include "ui/mainwindow.h"
 #include "ui_mainwindow.h"
@@ -9,16 +12,23 @@
 #include <QStyleOptionViewItem>
 
 #include "app/modelfamily.h"
+#include "app/textformat.h"
 #include "app/uartdatastore.h"
 #include "view/datalist.h"
 #include "view/recordstatistics.h"
 
 void MainWindow::UpdateDataTable()
 {
+    if (FillDataList())
+        ComputeRecordStatistics();
+}
+
+bool MainWindow::FillDataList()
+{
     QTableWidget *table = ui->tableWidgetDataList;
     if (!UartData.RecordShown) {
         table->hide();
-        return;
+        return false;
     }
     table->show();
     table->clear();
@@ -34,6 +44,29 @@ void MainWindow::UpdateDataTable()
         break;
     }
     table->scrollToTop();
+    return true;
+}
+
+void MainWindow::ComputeRecordStatistics()
+{
+    const int model = UartData.RECModel;
+    switch (ListKindFor(model)) {
+    case ListKind::Decibel: ComputeDecibelStatistics(UartData); break;
+    case ListKind::Logger: ComputeLoggerStatistics(UartData); break;
+    case ListKind::Channel:
+        if (ModelRecordsProbes(model))
+            ComputeProbeStatistics(UartData);
+        else if (model == 3709)
+            ComputeCurrentStatistics(UartData);
+        else if (model == 3710)
+            ComputeVoltageStatistics(UartData);
+        else if (UartDataStore::Family(model) == 53)
+            ComputeLightStatistics(UartData);
+        else
+            ComputeLoggerStatistics(UartData);
+        break;
+    case ListKind::None: break;
+    }
 }
 
 // The span editors show the first and last sample on the list; a list without
@@ -63,7 +96,6 @@ void MainWindow::InitDecibelTable()
 void MainWindow::FillDecibelTable()
 {
     FillListRows(DecibelListColumns(UartData));
-    ComputeDecibelStatistics(UartData);
 }
 
 void MainWindow::InitLoggerTable()
@@ -75,7 +107,6 @@ void MainWindow::InitLoggerTable()
 void MainWindow::FillLoggerTable()
 {
     FillListRows(LoggerListColumns(UartData));
-    ComputeLoggerStatistics(UartData);
 }
 
 void MainWindow::InitChannelTable()
@@ -87,17 +118,6 @@ void MainWindow::InitChannelTable()
 void MainWindow::FillChannelTable()
 {
     FillListRows(ChannelListColumns(UartData));
-    const int model = UartData.RECModel;
-    if (ModelRecordsProbes(model))
-        ComputeProbeStatistics(UartData);
-    else if (model == 3709)
-        ComputeCurrentStatistics(UartData);
-    else if (model == 3710)
-        ComputeVoltageStatistics(UartData);
-    else if (UartDataStore::Family(model) == 53)
-        ComputeLightStatistics(UartData);
-    else
-        ComputeLoggerStatistics(UartData);
 }
 
 void MainWindow::InitListTable(const QVector<ListColumn> &columns)
@@ -148,11 +168,12 @@ void MainWindow::FillListRows(const QVector<ListColumn> &columns)
     QTableWidget *table = ui->tableWidgetDataList;
     const int start = UartData.ShowStart;
     const int end = UartData.ShowEnd;
+    const SampleTimeWriter times = SampleTimeWriter::ForRecord(UartData);
     table->setUpdatesEnabled(false);
     for (int i = start; i < end; ++i) {
         const int row = i - start;
         table->setItem(row, 0, CentredItem(QString::number(i + 1)));
-        table->setItem(row, 1, CentredItem(UartData.SampleTime[i].toString(UartData.DateTimeFormat)));
+        table->setItem(row, 1, CentredItem(times.Text(i)));
         for (int c = 0; c < columns.size(); ++c)
             table->setItem(row, c + 2, CentredItem(columns[c].Text(i)));
     }
@@ -209,5 +230,5 @@ void MainWindow::PushButtonQuerySlot()
         showEnd = qMin(showStart + 60, count);
     UartData.ShowStart = showStart;
     UartData.ShowEnd = showEnd;
-    UpdateDataTable();
+    FillDataList();
 }
