@@ -18,6 +18,7 @@ namespace {
 
 constexpr quint64 PowersOfTen[] = {1,      10,      100,      1000,      10000,     100000,
                                    1000000, 10000000, 100000000, 1000000000};
+constexpr double ScaleFactors[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
 constexpr double NegativePowersOfTen[] = {1.0, 1e-1, 1e-2, 1e-3, 1e-4};
 constexpr int MaxDirectPrecision = 6;
 constexpr int MaxDecimals = 9;  // general notation down to 1e-4 with six digits
@@ -46,7 +47,7 @@ char *DigitsBackwards(char *end, quint64 value, int width)
 // where the integer road cannot be sure of it.
 bool ScaledMagnitude(double value, int decimals, quint64 *rounded)
 {
-    const double scaled = std::fabs(value) * double(PowersOfTen[decimals]);
+    const double scaled = std::fabs(value) * ScaleFactors[decimals];
     if (!(scaled < DirectLimit))
         return false;  // NaN, infinities and large values
     const double whole = std::floor(scaled);
@@ -57,31 +58,43 @@ bool ScaledMagnitude(double value, int decimals, quint64 *rounded)
     return true;
 }
 
-// The digits of `rounded` with a point before the last `decimals` of them.
-int WriteScaled(char *buffer, bool negative, quint64 rounded, int decimals)
+// The digits of `rounded` with a point before the last `Decimals` of them,
+// backwards from `end`; returns where the text starts. The usual decimal
+// counts get loops of their own, which the compiler unrolls.
+template<int Decimals>
+char *ScaledBackwardsOf(char *end, bool negative, quint64 rounded, int decimals = Decimals)
 {
-    char digits[32];
-    char *const end = digits + sizeof digits;
-    char *start = end;
-    if (decimals > 0) {
-        start = DigitsBackwards(end, rounded % PowersOfTen[decimals], decimals);
-        *--start = '.';
-    }
-    start = DigitsBackwards(start, rounded / PowersOfTen[decimals], 1);
+    char *p = end;
+    const int count = Decimals >= 0 ? Decimals : decimals;
+    for (int k = 0; k < count; ++k, rounded /= 10)
+        *--p = char('0' + rounded % 10);
+    if (count > 0)
+        *--p = '.';
+    p = DigitsBackwards(p, rounded, 1);
     if (negative)
-        *--start = '-';
-    std::copy(start, end, buffer);
-    return int(end - start);
+        *--p = '-';
+    return p;
+}
+
+char *ScaledBackwards(char *end, bool negative, quint64 rounded, int decimals)
+{
+    switch (decimals) {
+    case 0: return ScaledBackwardsOf<0>(end, negative, rounded);
+    case 1: return ScaledBackwardsOf<1>(end, negative, rounded);
+    case 2: return ScaledBackwardsOf<2>(end, negative, rounded);
+    case 3: return ScaledBackwardsOf<3>(end, negative, rounded);
+    default: return ScaledBackwardsOf<-1>(end, negative, rounded, decimals);
+    }
 }
 
 // Fixed notation: a negative value that rounds to zero keeps its sign
-// ("-0.0"), a negative zero does not.
-int FixedDigits(char *buffer, double value, int decimals)
+// ("-0.0"), a negative zero does not. Returns nullptr where Qt writes it.
+char *FixedBackwards(char *end, double value, int decimals)
 {
     quint64 rounded = 0;
     if (decimals < 0 || decimals > MaxDirectPrecision || !ScaledMagnitude(value, decimals, &rounded))
-        return 0;
-    return WriteScaled(buffer, value < 0, rounded, decimals);
+        return nullptr;
+    return ScaledBackwards(end, value < 0, rounded, decimals);
 }
 
 // The decimal exponent e of 1e-4 <= magnitude < 10^precision:
@@ -92,7 +105,7 @@ int DecimalExponent(double magnitude, int precision)
 {
     int exponent = 0;
     if (magnitude >= 1.0) {
-        while (exponent + 1 < precision && magnitude >= double(PowersOfTen[exponent + 1]))
+        while (exponent + 1 < precision && magnitude >= ScaleFactors[exponent + 1])
             ++exponent;
         return exponent;
     }
@@ -104,33 +117,34 @@ int DecimalExponent(double magnitude, int precision)
 
 // General notation where it writes no exponent: `precision` significant
 // digits in fixed notation, trailing zeros dropped and the point with them.
-int GeneralDigits(char *buffer, double value, int precision)
+char *GeneralBackwards(char *end, double value, int precision)
 {
     if (precision < 1 || precision > MaxDirectPrecision)
-        return 0;
+        return nullptr;
     if (value == 0.0) {
-        buffer[0] = '0';  // a negative zero too
-        return 1;
+        *--end = '0';  // a negative zero too
+        return end;
     }
     const double magnitude = std::fabs(value);
-    if (!(magnitude >= SmallestPlainGeneral) || !(magnitude < double(PowersOfTen[precision])))
-        return 0;
-    const int decimals = precision - 1 - DecimalExponent(magnitude, precision);
+    if (!(magnitude >= SmallestPlainGeneral) || !(magnitude < ScaleFactors[precision]))
+        return nullptr;
+    int decimals = precision - 1 - DecimalExponent(magnitude, precision);
     quint64 rounded = 0;
     if (decimals > MaxDecimals || !ScaledMagnitude(value, decimals, &rounded))
-        return 0;
+        return nullptr;
     // Rounding carried into one more digit (9.999996), or the exponent was
     // misplaced: Qt knows.
     if (rounded < PowersOfTen[precision - 1] || rounded >= PowersOfTen[precision])
-        return 0;
-    int length = WriteScaled(buffer, value < 0, rounded, decimals);
-    if (decimals > 0) {
-        while (buffer[length - 1] == '0')
-            --length;
-        if (buffer[length - 1] == '.')
-            --length;
-    }
-    return length;
+        return nullptr;
+    for (; decimals > 0 && rounded % 10 == 0; --decimals)
+        rounded /= 10;
+    return ScaledBackwards(end, value < 0, rounded, decimals);
+}
+
+char *NumberBackwards(char *end, double value, NumberFormat format)
+{
+    return format.Letter == 'f' ? FixedBackwards(end, value, format.Precision)
+                                : GeneralBackwards(end, value, format.Precision);
 }
 
 void AppendTwoDigits(QChar *&p, int value)
@@ -143,26 +157,33 @@ void AppendTwoDigits(QChar *&p, int value)
 
 int NumberDigits(char *buffer, double value, NumberFormat format)
 {
-    return format.Letter == 'f' ? FixedDigits(buffer, value, format.Precision)
-                                : GeneralDigits(buffer, value, format.Precision);
+    char text[NumberRoom];
+    char *const end = text + NumberRoom;
+    const char *start = NumberBackwards(end, value, format);
+    if (!start)
+        return 0;
+    std::copy(start, static_cast<const char *>(end), buffer);
+    return int(end - start);
 }
 
 void AppendNumber(QString &out, double value, NumberFormat format)
 {
-    char buffer[NumberRoom];
-    const int length = NumberDigits(buffer, value, format);
-    if (length > 0)
-        out.append(QLatin1String(buffer, length));
+    char text[NumberRoom];
+    char *const end = text + NumberRoom;
+    const char *start = NumberBackwards(end, value, format);
+    if (start)
+        out.append(QLatin1String(start, int(end - start)));
     else
         out += QString::number(value, format.Letter, format.Precision);
 }
 
 QString NumberText(double value, NumberFormat format)
 {
-    char buffer[NumberRoom];
-    const int length = NumberDigits(buffer, value, format);
-    if (length > 0)
-        return QString::fromLatin1(buffer, length);
+    char text[NumberRoom];
+    char *const end = text + NumberRoom;
+    const char *start = NumberBackwards(end, value, format);
+    if (start)
+        return QString::fromLatin1(start, int(end - start));
     return QString::number(value, format.Letter, format.Precision);
 }
 
@@ -235,6 +256,9 @@ bool SampleTimeWriter::Parse(const QString &format)
         Tokens.append({known->field, QChar()});
         i += run;
     }
+    DirectLength = 0;
+    for (const Token &token : Tokens)
+        DirectLength += token.Kind == Field::Literal ? 1 : token.Kind == Field::Year ? 4 : 2;
     return Tokens.size() <= 32;
 }
 
@@ -315,10 +339,14 @@ void SampleTimeWriter::Append(QString &out, int index) const
 
 QString SampleTimeWriter::Text(int index) const
 {
-    QChar text[TimeRoom];
-    const int length = Write(text, index);
-    if (length >= 0)
-        return QString(text, length);
+    if (index < 0 || index >= Count)
+        return QString();
+    if (Direct) {
+        // Written in place: a time written digit by digit has a fixed length.
+        QString text(DirectLength + Suffix(index).size(), Qt::Uninitialized);
+        if (Write(text.data(), index) >= 0)
+            return text;
+    }
     const QString slow = FallbackText(Times[index]);
     return slow.isEmpty() ? slow : slow + Suffix(index);
 }

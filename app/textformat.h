@@ -92,6 +92,7 @@ private:
     bool HalfSecondStamps;
     bool Direct = false;  // the format is written digit by digit
     QVector<Token> Tokens;
+    int DirectLength = 0; // characters of a time written digit by digit
 };
 
 #endif // TEXTFORMAT_H

@@ -141,12 +141,20 @@ void MainWindow::InitListTable(const QVector<ListColumn> &columns)
 }
 
 namespace {
-QTableWidgetItem *CentredItem(const QString &text)
+// A list cell: its text, always centred. The alignment is answered rather
+// than stored, which spares every one of the list's cells an allocation.
+class CentredItem : public QTableWidgetItem
 {
-    QTableWidgetItem *item = new QTableWidgetItem(text);
-    item->setTextAlignment(Qt::AlignCenter);
-    return item;
-}
+public:
+    explicit CentredItem(const QString &text) : QTableWidgetItem(text) {}
+    QVariant data(int role) const override
+    {
+        if (role == Qt::TextAlignmentRole)
+            return int(Qt::AlignCenter);
+        return QTableWidgetItem::data(role);
+    }
+    QTableWidgetItem *clone() const override { return new CentredItem(*this); }
+};
 
 // Makes the column at least as wide as the cell of the given row needs.
 void WidenColumnToRow(QTableWidget *table, int column, int row)
@@ -169,14 +177,22 @@ void MainWindow::FillListRows(const QVector<ListColumn> &columns)
     const int start = UartData.ShowStart;
     const int end = UartData.ShowEnd;
     const SampleTimeWriter times = SampleTimeWriter::ForRecord(UartData);
+    QAbstractItemModel *model = table->model();
     table->setUpdatesEnabled(false);
-    for (int i = start; i < end; ++i) {
-        const int row = i - start;
-        table->setItem(row, 0, CentredItem(QString::number(i + 1)));
-        table->setItem(row, 1, CentredItem(times.Text(i)));
-        for (int c = 0; c < columns.size(); ++c)
-            table->setItem(row, c + 2, CentredItem(columns[c].Text(i)));
+    {
+        // One change notice for the whole list instead of one per cell.
+        const QSignalBlocker quiet(model);
+        for (int i = start; i < end; ++i) {
+            const int row = i - start;
+            table->setItem(row, 0, new CentredItem(QString::number(i + 1)));
+            table->setItem(row, 1, new CentredItem(times.Text(i)));
+            for (int c = 0; c < columns.size(); ++c)
+                table->setItem(row, c + 2, new CentredItem(columns[c].Text(i)));
+        }
     }
+    if (end > start)
+        emit model->dataChanged(model->index(0, 0),
+                                model->index(end - start - 1, model->columnCount() - 1));
     table->setUpdatesEnabled(true);
     table->resizeColumnsToContents();
     // The sizing above measures the first rows only; the last row holds the
