@@ -122,7 +122,7 @@ SingleChannel TemperatureChannel(const UartDataStore &s)
 {
     const QString unit = s.TemperatureUnitHtml();
     return {Caption::Temperature, LowTemperatureAlarm, HighTemperatureAlarm, unit,
-            UartData.ShownTemperatureAlarm(), G6, unit,
+            s.ShownTemperatureAlarm(), G6, unit,
             {s.ShownExtremes.Temperature, s.ExtremeIndex.Temperature, s.Averages.Temperature},
             {G6, F2}, QString(), s.TempValue, s.TempRaw, F1};
 }
