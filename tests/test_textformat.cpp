@@ -1,8 +1,8 @@
 // Numbers and sample times as every view and file of a record writes them:
 // the texts of QString::number and of the C locale's date-time formatting,
-// ASCII under a system locale with other digits, and the recorded wall-clock
-// time of a sample that lies in a daylight-saving gap, the same in the data
-// list, the summary report and an export. The whole run has an Arabic
+// ASCII under a system locale with other digits (the chart caption too), and
+// the recorded wall-clock time of a sample that lies in a daylight-saving
+// gap, the same in the data list, the summary report and an export. The whole run has an Arabic
 // system locale and the Berlin time zone (see main).
 
 #include <QApplication>
@@ -155,6 +155,24 @@ private slots:
             QCOMPARE(writer.Text(0), QLocale::c().toString(times[0], format) + ".000");
             QCOMPARE(writer.Text(1), QLocale::c().toString(times[1], format) + ".500");
         }
+    }
+
+    // The chart's caption names its times in ASCII too, before and after a
+    // zoom.
+    void chartCaptionInAscii()
+    {
+        WorkDir dir;
+        QVERIFY(dir.isValid());
+        MainWindow window;
+        UartData.DateTimeFormat = QStringLiteral("dd/MM/yyyy hh:mm:ss");
+        StartRecord(UartData, 6201, 3);
+        FinishRecord(UartData);
+        window.UpdateDataTable();
+        window.PlotRecordChart();
+        QCPAxis *x = window.CustomPlot->xAxis;
+        QCOMPARE(x->label(), QStringLiteral("From: 01/03/2026 08:00:00 To: 01/03/2026 08:02:00"));
+        x->setRange(x->range().lower + 60.0, x->range().upper);
+        QCOMPARE(x->label(), QStringLiteral("From: 01/03/2026 08:01:00 To: 01/03/2026 08:02:00"));
     }
 
     // 02:30 on 29 March 2026 does not exist in Berlin; a record made under
