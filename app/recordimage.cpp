@@ -305,6 +305,7 @@ void Commit(RecordImage &image, UartDataStore &store)
     for (int column = 0; column < RecordColumnCount; ++column)
         CommitColumn(image, RecordColumn(column), store);
     store.Lognum = image.count;
+    store.MarkHalfSecondStamps();
 }
 
 } // namespace RecordImageFormat

@@ -48,6 +48,26 @@ QString UartDataStore::LightUnitLabel() const
     return AltUnit ? QStringLiteral("(FC)") : QStringLiteral("(Lux)");
 }
 
+namespace {
+
+bool SameWholeSecond(const QDateTime &a, const QDateTime &b)
+{
+    // The wall-clock fields, which a time in a daylight-saving gap keeps too.
+    return a.date() == b.date()
+           && a.time().msecsSinceStartOfDay() / 1000 == b.time().msecsSinceStartOfDay() / 1000;
+}
+
+} // namespace
+
+void UartDataStore::MarkHalfSecondStamps()
+{
+    const int count = std::clamp(Lognum, 0, MaxSamples);
+    bool paired = RecordFamily() == 53 && SamplePeriod == 1 && count >= 2;
+    for (int i = 1; paired && i < count; i += 2)
+        paired = SameWholeSecond(SampleTime[i - 1], SampleTime[i]);
+    HalfSecondStamps = paired;
+}
+
 void UartDataStore::ResetStatistics()
 {
     const ValuePair noThermocouple{MissingValue, 1000.0};

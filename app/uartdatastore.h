@@ -57,8 +57,9 @@ struct ExtremeCopySet {
     IntPair IntChannel;
 };
 
-// Alarm limits in the shown unit. The temperature pair is held with 50.0
-// added; every reader takes 50.0 off before use.
+// Alarm limits in the shown unit. The temperature pair is held with
+// UartDataStore::ShownTemperatureAlarmOffset added; readers take it off
+// (UartDataStore::ShownTemperatureAlarm) before use.
 struct ShownAlarmSet {
     AlarmPair Temperature, Light, Decibel, Voltage, Current;
 };
@@ -85,6 +86,8 @@ public:
     // 12-hour setting of the light family, whose periods count half seconds.
     static constexpr int Period24Hours = 43224;
     static constexpr int LightPeriod12Hours = 43212;
+    // Added to both limits of ShownAlarm.Temperature.
+    static constexpr double ShownTemperatureAlarmOffset = 50.0;
 
     UartDataStore();
     UartDataStore(const UartDataStore &) = delete;
@@ -105,6 +108,9 @@ public:
     int SamplePeriod = 0;      // seconds; half seconds for family 53
     qint8 StartMode = 0;       // 0 by button, 1 immediate, 2 scheduled
     bool AltUnit = false;      // degrees Fahrenheit and foot-candles
+    // A light record at the 0.5 s period: two samples per whole second, so
+    // its times are shown with ".000" (even index) or ".500" (odd index).
+    // Set by MarkHalfSecondStamps.
     bool HalfSecondStamps = false;
     bool HasThermocouple = false;
 
@@ -215,12 +221,26 @@ public:
     // defaults) and their shown pairs.
     void ResetStatistics();
 
+    // Sets HalfSecondStamps for the record held: a light record (family 53)
+    // at the 0.5 s period (SamplePeriod 1) whose stamps come in pairs, every
+    // odd sample in the same whole second as the sample before it. Any other
+    // record, or one whose pairs do not line up (a record that starts on a
+    // half second), clears it.
+    void MarkHalfSecondStamps();
+
     // Unit conversions: shown arrays, extremes and alarm limits from the
     // recorded ones by AltUnit.
     void ConvertRecordUnits();
     void ConvertTemperatureUnit();
     void ConvertLightUnit();
     void ComputeVoltageCurrentExtremes();
+
+    // The temperature alarm pair in the shown unit, the offset taken off.
+    AlarmPair ShownTemperatureAlarm() const
+    {
+        return {ShownAlarm.Temperature.Low - ShownTemperatureAlarmOffset,
+                ShownAlarm.Temperature.High - ShownTemperatureAlarmOffset};
+    }
 
     QString TemperatureUnitLabel() const;
     QString TemperatureUnitHtml() const;

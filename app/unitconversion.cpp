@@ -15,8 +15,6 @@
 
 namespace {
 
-constexpr double ShownTemperatureAlarmOffset = 50.0;
-
 int SampleCount(const UartDataStore &store)
 {
     return std::clamp(store.Lognum, 0, UartDataStore::MaxSamples);

@@ -33,36 +33,36 @@ struct QuantityEntry {
     const char *minLabel;
     Unit unit;
     ValuePair ExtremeSet::*pair;
-    QString (*format)(double);
+    NumberFormat format;
 };
 
 const QuantityEntry Quantities[] = {
     {ItemKind::TemperatureMax, QT_TRANSLATE_NOOP("Thread", "Temperature Max"),
      QT_TRANSLATE_NOOP("Thread", "Temperature Min"), Unit::Temperature, &ExtremeSet::Temperature,
-     ExportNumber::F1},
+     F1},
     {ItemKind::HumidityMax, QT_TRANSLATE_NOOP("Thread", "Humidity Max(%RH):"),
      QT_TRANSLATE_NOOP("Thread", "Humidity Min(%RH):"), Unit::None, &ExtremeSet::Humidity,
-     ExportNumber::F1},
+     F1},
     {ItemKind::DewPointMax, QT_TRANSLATE_NOOP("Thread", "Dew Point Max"),
      QT_TRANSLATE_NOOP("Thread", "Dew Point Min"), Unit::Temperature, &ExtremeSet::DewPoint,
-     ExportNumber::F1},
+     F1},
     {ItemKind::WetBulbMax, QT_TRANSLATE_NOOP("Thread", "Wet Bulb Max"),
      QT_TRANSLATE_NOOP("Thread", "Wet Bulb Min"), Unit::Temperature, &ExtremeSet::WetBulb,
-     ExportNumber::F1},
+     F1},
     {ItemKind::ThermocoupleMax, QT_TRANSLATE_NOOP("Thread", "Thermocouple Max"),
      QT_TRANSLATE_NOOP("Thread", "Thermocouple Min"), Unit::Temperature,
-     &ExtremeSet::Thermocouple, ExportNumber::F1},
+     &ExtremeSet::Thermocouple, F1},
     {ItemKind::LightMax, QT_TRANSLATE_NOOP("Thread", "Light Max"),
-     QT_TRANSLATE_NOOP("Thread", "Light Min"), Unit::Light, &ExtremeSet::Light, ExportNumber::G6},
+     QT_TRANSLATE_NOOP("Thread", "Light Min"), Unit::Light, &ExtremeSet::Light, G6},
     {ItemKind::DecibelMax, QT_TRANSLATE_NOOP("Thread", "Decibel Max"),
      QT_TRANSLATE_NOOP("Thread", "Decibel Min"), Unit::Decibel, &ExtremeSet::Decibel,
-     ExportNumber::G6},
+     G6},
     {ItemKind::VoltageMax, QT_TRANSLATE_NOOP("Thread", "Voltage Max"),
      QT_TRANSLATE_NOOP("Thread", "Voltage Min"), Unit::Millivolt, &ExtremeSet::Voltage,
-     ExportNumber::F3},
+     F3},
     {ItemKind::CurrentMax, QT_TRANSLATE_NOOP("Thread", "Current Max"),
      QT_TRANSLATE_NOOP("Thread", "Current Min"), Unit::Milliamp, &ExtremeSet::Current,
-     ExportNumber::F3},
+     F3},
 };
 
 const QuantityEntry &QuantityOf(ItemKind max)
@@ -227,7 +227,7 @@ ExportContent::ExportContent(const UartDataStore &store, ExportRange range,
     , Samples(range)
     , Dialect(dialect)
     , Kind(ExportVariantFor(store.RECModel))
-    , Times(store.DateTimeFormat)
+    , Times(SampleTimeWriter::ForRecord(store))
 {
     // Never read outside the samples the record holds, whatever range came.
     const int held = std::clamp(store.Lognum, 0, int(UartDataStore::MaxSamples));
@@ -260,8 +260,8 @@ void ExportContent::AddQuantityItems(ItemKind max)
     QString unit = UnitText(Store, entry.unit);
     if (!unit.isEmpty())
         unit += QLatin1Char(':');
-    QString maxValue = entry.format(pair.Max);
-    QString minValue = entry.format(pair.Min);
+    QString maxValue = NumberText(pair.Max, entry.format);
+    QString minValue = NumberText(pair.Min, entry.format);
     if (QuantityMissing(Store.RECModel, ColumnOfItem(max))) {
         maxValue = minValue = QLatin1String(MissingQuantityText);
     } else if (max == ItemKind::ThermocoupleMax && Samples.Section && pair.Max == NoValue) {
@@ -279,8 +279,7 @@ QString ExportContent::TimeSpan() const
         return QString();
     const QString join = Dialect == ContentDialect::Workbook ? QStringLiteral("--")
                                                              : QStringLiteral("\u2014\u2014");
-    return Times.Text(Store.SampleTime[Samples.First]) + join
-           + Times.Text(Store.SampleTime[Samples.End - 1]);
+    return Times.Text(Samples.First) + join + Times.Text(Samples.End - 1);
 }
 
 void ExportContent::AddColumns()
@@ -299,7 +298,6 @@ void ExportContent::AddColumn(ColumnKind kind)
 
     const bool text = Dialect == ContentDialect::Text;
     CellSource source;
-    source.format = ExportNumber::F1;
     switch (kind) {
     case ColumnKind::Time: break;
     case ColumnKind::Temperature: source.values = Store.TempValue; break;
@@ -310,15 +308,15 @@ void ExportContent::AddColumn(ColumnKind kind)
         source.values = Store.ThermocoupleValue;
         source.raw = text ? Store.ThermocoupleRaw : nullptr;
         break;
-    case ColumnKind::Light: source = {Store.LightValue, nullptr, ExportNumber::G6}; break;
-    case ColumnKind::Decibel: source = {Store.DecibelValue, nullptr, ExportNumber::G6}; break;
-    case ColumnKind::Voltage: source = {Store.Voltage, nullptr, ExportNumber::F3}; break;
-    case ColumnKind::Current: source = {Store.Current, nullptr, ExportNumber::F3}; break;
+    case ColumnKind::Light: source = {Store.LightValue, nullptr, G6}; break;
+    case ColumnKind::Decibel: source = {Store.DecibelValue, nullptr, G6}; break;
+    case ColumnKind::Voltage: source = {Store.Voltage, nullptr, F3}; break;
+    case ColumnKind::Current: source = {Store.Current, nullptr, F3}; break;
     default: {   // the probes
         const int probe = int(kind) - int(ColumnKind::Probe0);
         const double max = Store.ProbeExtremes[probe].Max;
         source = {Store.ProbeValue[probe], text ? Store.ProbeRaw[probe] : nullptr,
-                  ExportNumber::G6};
+                  G6};
         source.zero = !text && (max == NoValue || max == NoValueFahrenheit);
     }
     }
@@ -328,7 +326,7 @@ void ExportContent::AddColumn(ColumnKind kind)
 QString ExportContent::Cell(int sample, int column) const
 {
     if (column == 0)
-        return Times.Text(Store.SampleTime[sample]);
+        return Times.Text(sample);
     if (ColumnList.at(column).Placeholder)
         return QLatin1String(MissingQuantityText);
     const CellSource &source = Sources.at(column);
@@ -336,5 +334,5 @@ QString ExportContent::Cell(int sample, int column) const
         return QStringLiteral("0");
     if (source.raw && source.raw[sample] == NoValue)
         return QLatin1String(MissingSampleText);
-    return source.format(source.values[sample]);
+    return NumberText(source.values[sample], source.format);
 }

@@ -20,9 +20,8 @@
 // unit texts are appended untranslated. Numbers always use "." and no group
 // separators.
 
-#include "export/exportnumber.h"
+#include "app/textformat.h"
 #include "export/joboutcome.h"
-#include "export/sampletimetext.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -123,7 +122,7 @@ private:
     struct CellSource {
         const double *values = nullptr;
         const double *raw = nullptr;   // the no-value mark is looked for here
-        QString (*format)(double) = nullptr;
+        NumberFormat format = F1;
         bool zero = false;             // an absent probe in a workbook
     };
 
@@ -137,7 +136,7 @@ private:
     ExportRange Samples;
     ContentDialect Dialect;
     ExportVariant Kind;
-    SampleTimeText Times;
+    SampleTimeWriter Times;
     QString TitleText;
     QVector<HeaderItem> HeaderItems;
     QVector<ExportColumn> ColumnList;

@@ -59,9 +59,9 @@ void Thread::FillAlarmRows(const ReportLayout &layout)
     for (AlarmKind kind : layout.Alarms) {
         const AlarmRows alarm = AlarmRowsOf(kind);
         *labels[row] = alarm.LowLabel;
-        *values[row++] = G6.Text(alarm.Limits.Low) + alarm.Unit;
+        *values[row++] = NumberText(alarm.Limits.Low, G6) + alarm.Unit;
         *labels[row] = alarm.HighLabel;
-        *values[row++] = G6.Text(alarm.Limits.High) + alarm.Unit;
+        *values[row++] = NumberText(alarm.Limits.High, G6) + alarm.Unit;
     }
 }
 
@@ -84,11 +84,11 @@ void Thread::FillSummaryRows(const ReportLayout &layout)
                 columns[c]->append(NoStatistic);
             continue;
         }
-        SummaryMax.append(row.Extremes.Text(stats.Extremes.Max));
+        SummaryMax.append(NumberText(stats.Extremes.Max, row.Extremes));
         SummaryMaxTime.append(SampleTimeText(stats.Indexes.Max, halfSecond));
-        SummaryMin.append(row.Extremes.Text(stats.Extremes.Min));
+        SummaryMin.append(NumberText(stats.Extremes.Min, row.Extremes));
         SummaryMinTime.append(SampleTimeText(stats.Indexes.Min, halfSecond));
-        SummaryAverage.append(row.Average.Text(stats.Average));
+        SummaryAverage.append(NumberText(stats.Average, row.Average));
     }
 }
 

@@ -28,8 +28,6 @@ const char *const ProbeWords[UartDataStore::ProbeCount]
     = {QT_TRANSLATE_NOOP("Thread", "T1"), QT_TRANSLATE_NOOP("Thread", "T2"),
        QT_TRANSLATE_NOOP("Thread", "T3"), QT_TRANSLATE_NOOP("Thread", "T4")};
 
-// The shown temperature alarm pair carries this offset.
-constexpr double ShownTemperatureOffset = 50.0;
 // Sample texts of a temperature without a value.
 const char *const NoValueShort = "---";
 const char *const NoValue = "----";
@@ -100,7 +98,7 @@ QString TemperatureSample(int sample)
 {
     if (UartData.TempRaw[sample] == UartDataStore::MissingValue)
         return QString::fromLatin1(NoValueShort);
-    return F1.Text(UartData.TempValue[sample]);
+    return NumberText(UartData.TempValue[sample], F1);
 }
 
 // Two samples per row: number, time and one value, the right half 320
@@ -108,27 +106,26 @@ QString TemperatureSample(int sample)
 ListLayout TwoSampleList(const QString &title, std::function<QString(int)> value,
                          bool halfSecondTimes = false)
 {
-    auto time = [halfSecondTimes](int i) { return SampleTimeText(i, halfSecondTimes); };
     return {10,
             2,
             {{0, 50, Tr(NumberTitle), SampleNumber},
-             {50, 154, Tr(TimeTitle), time},
+             {50, 154, Tr(TimeTitle), SampleTimeColumn(halfSecondTimes)},
              {204, 116, title, std::move(value)}}};
 }
 
 ListLayout CurrentList(const Thread &)
 {
-    return TwoSampleList(Tr(CurrentTitle), [](int i) { return F3.Text(UartData.Current[i]); });
+    return TwoSampleList(Tr(CurrentTitle), [](int i) { return NumberText(UartData.Current[i], F3); });
 }
 
 ListLayout VoltageList(const Thread &)
 {
-    return TwoSampleList(Tr(VoltageTitle), [](int i) { return F3.Text(UartData.Voltage[i]); });
+    return TwoSampleList(Tr(VoltageTitle), [](int i) { return NumberText(UartData.Voltage[i], F3); });
 }
 
 ListLayout DecibelList(const Thread &)
 {
-    return TwoSampleList(Tr(DecibelTitle), [](int i) { return F1.Text(UartData.DecibelValue[i]); });
+    return TwoSampleList(Tr(DecibelTitle), [](int i) { return NumberText(UartData.DecibelValue[i], F1); });
 }
 
 ListLayout TemperatureList(const Thread &)
@@ -139,31 +136,31 @@ ListLayout TemperatureList(const Thread &)
 ListLayout LightList(const Thread &)
 {
     return TwoSampleList(
-        Tr(LightWord) + LightUnit(), [](int i) { return G6.Text(UartData.LightValue[i]); },
+        Tr(LightWord) + LightUnit(), [](int i) { return NumberText(UartData.LightValue[i], G6); },
         UartData.HalfSecondStamps);
 }
 
 ListLayout TempHumList(const Thread &)
 {
     const QString unit = TemperatureUnit();
-    auto temperature = [](int i) { return F1.Text(UartData.TempValue[i]); };
-    auto humidity = [](int i) { return F1.Text(UartData.Humidity[i]); };
+    auto temperature = [](int i) { return NumberText(UartData.TempValue[i], F1); };
+    auto humidity = [](int i) { return NumberText(UartData.Humidity[i], F1); };
     if (!UartData.ShowDewPoint) {
         return {10,
                 1,
                 {{0, 115, Tr(NumberTitle), SampleNumber},
-                 {115, 175, Tr(TimeTitle), [](int i) { return SampleTimeText(i); }},
+                 {115, 175, Tr(TimeTitle), SampleTimeColumn()},
                  {290, 175, Tr(TemperatureWord) + unit, temperature},
                  {465, 175, Tr(HumidityTitle), humidity}}};
     }
     return {10,
             1,
             {{0, 80, Tr(NumberTitle), SampleNumber},
-             {80, 140, Tr(TimeTitle), [](int i) { return SampleTimeText(i); }},
+             {80, 140, Tr(TimeTitle), SampleTimeColumn()},
              {220, 140, Tr(TemperatureWord) + unit, temperature},
              {360, 140, Tr(HumidityTitle), humidity},
              {500, 140, Tr(DewPointWord) + unit,
-              [](int i) { return F2.Text(UartData.DewPointValue[i]); }}}};
+              [](int i) { return NumberText(UartData.DewPointValue[i], F2); }}}};
 }
 
 ListLayout FourProbeList(const Thread &)
@@ -171,12 +168,12 @@ ListLayout FourProbeList(const Thread &)
     ListLayout list {10,
                      1,
                      {{0, 60, Tr(NumberTitle), SampleNumber},
-                      {60, 140, Tr(TimeTitle), [](int i) { return SampleTimeText(i); }}}};
+                      {60, 140, Tr(TimeTitle), SampleTimeColumn()}}};
     for (int k = 0; k < UartDataStore::ProbeCount; ++k) {
         list.Columns.append({200 + 110 * k, 110, Tr(ProbeWords[k]) + TemperatureUnit(), [k](int i) {
                                  if (UartData.ProbeRaw[k][i] == UartDataStore::MissingValue)
                                      return QString::fromLatin1(NoValue);
-                                 return F1.Text(UartData.ProbeValue[k][i]);
+                                 return NumberText(UartData.ProbeValue[k][i], F1);
                              }});
     }
     return list;
@@ -188,7 +185,7 @@ ListLayout ThermoHygroList(const Thread &worker)
     ListLayout list {8,
                      1,
                      {{0, 40, Tr(NumberTitle), SampleNumber},
-                      {40, 120, Tr(TimeTitle), [](int i) { return SampleTimeText(i); }}}};
+                      {40, 120, Tr(TimeTitle), SampleTimeColumn()}}};
     const int n = worker.ListHeadings.size();
     for (int k = 0; k < n; ++k) {
         const QVector<QString> *texts = &worker.ListColumns[k];
@@ -273,8 +270,7 @@ AlarmRows AlarmRowsOf(AlarmKind kind)
     case AlarmKind::Temperature:
         return {Tr(QT_TRANSLATE_NOOP("Thread", "Low Alarm(Temperature):")),
                 Tr(QT_TRANSLATE_NOOP("Thread", "High Alarm(Temperature):")),
-                {shown.Temperature.Low - ShownTemperatureOffset,
-                 shown.Temperature.High - ShownTemperatureOffset},
+                UartData.ShownTemperatureAlarm(),
                 TemperatureUnit()};
     case AlarmKind::Humidity:
         return {Tr(QT_TRANSLATE_NOOP("Thread", "Low Alarm(Humidity):")),
@@ -289,12 +285,13 @@ AlarmRows AlarmRowsOf(AlarmKind kind)
 
 QString SampleTimeText(int sample, bool halfSecond)
 {
-    if (sample < 0 || sample >= UartData.Lognum)
-        return QString();
-    QString text = UartData.SampleTime[sample].toString(UartData.DateTimeFormat);
-    if (halfSecond)
-        text += sample % 2 ? QLatin1String(".500") : QLatin1String(".000");
-    return text;
+    return SampleTimeWriter::ForRecord(UartData, halfSecond).Text(sample);
+}
+
+std::function<QString(int sample)> SampleTimeColumn(bool halfSecond)
+{
+    const SampleTimeWriter times = SampleTimeWriter::ForRecord(UartData, halfSecond);
+    return [times](int sample) { return times.Text(sample); };
 }
 
 void FormatThermoHygroColumns(QVector<QString> *headings, QVector<QString> (&columns)[5])
@@ -311,17 +308,17 @@ void FormatThermoHygroColumns(QVector<QString> *headings, QVector<QString> (&col
         for (int i = 0; i < n; ++i)
             column.append(text(i));
     };
-    add(Tr(TemperatureWord) + unit, [](int i) { return G6.Text(UartData.TempValue[i]); });
-    add(Tr(HumidityWord) + HumidityUnit(), [](int i) { return G6.Text(UartData.Humidity[i]); });
+    add(Tr(TemperatureWord) + unit, [](int i) { return NumberText(UartData.TempValue[i], G6); });
+    add(Tr(HumidityWord) + HumidityUnit(), [](int i) { return NumberText(UartData.Humidity[i], G6); });
     if (UartData.ShowDewPoint)
         add(Tr(DewPointWord) + unit,
-            [](int i) { return F2.Text(UartData.DewPointValue[i]); });
-    add(Tr(WetBulbWord) + unit, [](int i) { return F2.Text(UartData.WetBulbValue[i]); });
+            [](int i) { return NumberText(UartData.DewPointValue[i], F2); });
+    add(Tr(WetBulbWord) + unit, [](int i) { return NumberText(UartData.WetBulbValue[i], F2); });
     if (ThermocoupleRecorded()) {
         add(Tr(ThermocoupleWord) + unit, [](int i) {
             if (UartData.ThermocoupleRaw[i] == UartDataStore::MissingValue)
                 return QString::fromLatin1(NoValue);
-            return F2.Text(UartData.ThermocoupleValue[i]);
+            return NumberText(UartData.ThermocoupleValue[i], F2);
         });
     }
 }

@@ -13,21 +13,11 @@
 #include <functional>
 #include <optional>
 
+#include "app/textformat.h"
 #include "app/uartdatastore.h"
 
 class QPainter;
 class Thread;
-
-// Number formats of the report: always "." and no group separators.
-struct NumberFormat {
-    char Kind; // 'g' general, 'f' fixed
-    int Precision; // significant digits for 'g', decimals for 'f'
-    QString Text(double value) const { return QString::number(value, Kind, Precision); }
-};
-inline constexpr NumberFormat G6 {'g', 6};
-inline constexpr NumberFormat F1 {'f', 1};
-inline constexpr NumberFormat F2 {'f', 2};
-inline constexpr NumberFormat F3 {'f', 3};
 
 // A limit pair of the device information block, in the shown unit.
 enum class AlarmKind { Current, Voltage, Decibel, Temperature, Humidity, Light };
@@ -102,6 +92,8 @@ AlarmRows AlarmRowsOf(AlarmKind kind);
 // The time text of a sample, "" outside the record; with halfSecond the
 // ".000"/".500" ending of half-second light records.
 QString SampleTimeText(int sample, bool halfSecond = false);
+// The same as a list column's text.
+std::function<QString(int sample)> SampleTimeColumn(bool halfSecond = false);
 
 // The texts of the ThermoHygro list: headings and one column of texts per
 // heading, formatted ahead of painting.

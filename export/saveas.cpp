@@ -1,9 +1,6 @@
 #include "export/saveas.h"
 
-#include "export/csvexport.h"
 #include "export/exportcontent.h"
-#include "export/pdftextexport.h"
-#include "export/txtexport.h"
 
 SaveAsFormat SaveAsFormatFor(const QString &fileName)
 {
@@ -21,15 +18,4 @@ JobOutcome NoSaveAsFormatOutcome()
 {
     return JobOutcome::Nothing(ExportTr(QT_TRANSLATE_NOOP(
         "Thread", "Save as writes files whose names end in txt, pdf or csv.")));
-}
-
-JobOutcome WriteSaveAsFile(const QString &fileName)
-{
-    switch (SaveAsFormatFor(fileName)) {
-    case SaveAsFormat::Txt: return WriteTxtExport(fileName);
-    case SaveAsFormat::Pdf: return WritePdfTextExport(fileName);
-    case SaveAsFormat::Csv: return WriteCsvExport(fileName);
-    case SaveAsFormat::None: break;
-    }
-    return NoSaveAsFormatOutcome();
 }

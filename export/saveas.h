@@ -5,7 +5,9 @@
 // name, without regard to case and without looking for a dot: "txt" writes
 // the TXT file, "pdf" the PDF text table, "csv" the CSV file of the whole
 // record. The choice is made before any file is opened; a name that ends in
-// none of them is left alone (no file is made) and the outcome says so.
+// none of them is left alone (no file is made) and the outcome says so. The
+// worker's save-as job (Thread::SaveAsfileWork) makes the choice and runs
+// the writer.
 
 #include "export/joboutcome.h"
 
@@ -17,8 +19,5 @@ SaveAsFormat SaveAsFormatFor(const QString &fileName);
 
 // NothingWritten, saying which endings save as knows.
 JobOutcome NoSaveAsFormatOutcome();
-
-// Chooses the writer and runs it on the record in the data store.
-JobOutcome WriteSaveAsFile(const QString &fileName);
 
 #endif // SAVEAS_H

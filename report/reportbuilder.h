@@ -16,7 +16,7 @@
 #include <QStringList>
 #include <QVector>
 
-#include "report/reportformat.h"
+#include "app/textformat.h"
 
 class QWidget;
 

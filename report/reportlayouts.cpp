@@ -9,14 +9,6 @@
 
 namespace {
 
-constexpr NumberFormat F1{'f', 1};
-constexpr NumberFormat F2{'f', 2};
-constexpr NumberFormat F3{'f', 3};
-constexpr NumberFormat G6{'g', 6};
-
-// The shown temperature alarm pair is held with this added.
-constexpr double ShownTemperatureOffset = 50.0;
-
 const char *const AlarmCloser = " </b></td><td><font size=3 face=Arial>";
 const int SkeletonWidths[6] = {80, 100, 135, 100, 135, 62};
 const int TempHumWidths[6] = {105, 95, 130, 95, 130, 57};
@@ -84,16 +76,9 @@ ReportContent CommonContent()
     return c;
 }
 
-// Temperature alarm limits in the shown unit, as the label's unit says.
-AlarmPair ShownTemperatureAlarm()
-{
-    const AlarmPair &shown = UartData.ShownAlarm.Temperature;
-    return {shown.Low - ShownTemperatureOffset, shown.High - ShownTemperatureOffset};
-}
-
 QVector<ReportAlarm> TemperatureAlarms(const QString &unit)
 {
-    const AlarmPair limits = ShownTemperatureAlarm();
+    const AlarmPair limits = UartData.ShownTemperatureAlarm();
     return {Alarm(LowTemperatureAlarm, limits.Low, G6, unit),
             Alarm(HighTemperatureAlarm, limits.High, G6, unit)};
 }
@@ -137,7 +122,7 @@ SingleChannel TemperatureChannel(const UartDataStore &s)
 {
     const QString unit = s.TemperatureUnitHtml();
     return {Caption::Temperature, LowTemperatureAlarm, HighTemperatureAlarm, unit,
-            ShownTemperatureAlarm(), G6, unit,
+            s.ShownTemperatureAlarm(), G6, unit,
             {s.ShownExtremes.Temperature, s.ExtremeIndex.Temperature, s.Averages.Temperature},
             {G6, F2}, QString(), s.TempValue, s.TempRaw, F1};
 }
@@ -282,10 +267,8 @@ const ReportForm &ReportFormOf(ReportKind kind)
 
 SampleTimeWriter ReportTimesOf(ReportKind kind)
 {
-    const UartDataStore &s = UartData;
-    const bool halfSeconds = kind == ReportKind::Light && s.HalfSecondStamps;
-    return SampleTimeWriter(s.SampleTime, std::clamp(s.Lognum, 0, UartDataStore::MaxSamples),
-                            s.DateTimeFormat, halfSeconds);
+    return SampleTimeWriter::ForRecord(UartData,
+                                       kind == ReportKind::Light && UartData.HalfSecondStamps);
 }
 
 ReportContent ReportContentOf(ReportKind kind, const SampleTimeWriter &times)

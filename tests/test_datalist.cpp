@@ -7,6 +7,8 @@
 #include <QTableWidget>
 #include <QtTest>
 
+#include <cstring>
+
 #include "app/uartdatastore.h"
 #include "tests/support/brackettranslator.h"
 #include "tests/support/recordfixture.h"
@@ -425,6 +427,50 @@ private slots:
         QCOMPARE(UartData.ShownExtremes.Decibel.Max, 99.0);
         QCOMPARE(UartData.ExtremeIndex.Decibel.Max, 3);
         QCOMPARE(UartData.ExtremeIndex.Decibel.Min, 150);
+    }
+
+    // The query moves the shown range only: the whole record's statistics,
+    // which an export job may be reading meanwhile, are not written again,
+    // whatever they hold.
+    void queryLeavesTheStatisticsAlone_data()
+    {
+        QTest::addColumn<int>("model");
+        for (int model : {6201, 3702, 4426, 4405, 5301, 3709, 3710})
+            QTest::newRow(qPrintable(QString::number(model))) << model;
+    }
+    void queryLeavesTheStatisticsAlone()
+    {
+        QFETCH(int, model);
+        StartRecord(UartData, model, 30);
+        FinishRecord(UartData);
+        window->UpdateDataTable();
+        UartDataStore &s = UartData;
+        const auto statistics = [&s] {
+            QByteArray bytes;
+            const auto add = [&bytes](const auto &field) {
+                bytes.append(reinterpret_cast<const char *>(&field), sizeof field);
+            };
+            add(s.ShownExtremes), add(s.ExtremeIndex), add(s.Averages), add(s.ExtremesCopy);
+            add(s.ProbeExtremes), add(s.ProbeExtremeIndex), add(s.ProbeAverages);
+            add(s.ProbeEnabled);
+            return bytes;
+        };
+        std::memset(static_cast<void *>(&s.ShownExtremes), 0x5a, sizeof s.ShownExtremes);
+        std::memset(static_cast<void *>(&s.ExtremeIndex), 0x5b, sizeof s.ExtremeIndex);
+        std::memset(static_cast<void *>(&s.Averages), 0x5c, sizeof s.Averages);
+        std::memset(static_cast<void *>(&s.ExtremesCopy), 0x5d, sizeof s.ExtremesCopy);
+        std::memset(static_cast<void *>(s.ProbeExtremes), 0x5e, sizeof s.ProbeExtremes);
+        std::memset(static_cast<void *>(s.ProbeExtremeIndex), 0x5f, sizeof s.ProbeExtremeIndex);
+        std::memset(static_cast<void *>(s.ProbeAverages), 0x60, sizeof s.ProbeAverages);
+        std::fill(std::begin(s.ProbeEnabled), std::end(s.ProbeEnabled), true);
+        const QByteArray before = statistics();
+
+        query(FixtureStart().addSecs(600), FixtureStart().addSecs(900));
+        QVERIFY2(messages.isEmpty(), qPrintable(messages.join(';')));
+        QCOMPARE(table()->rowCount(), 6);
+        QCOMPARE(cell(0, 0), QStringLiteral("11"));
+        QCOMPARE(cell(5, 1), QStringLiteral("2026/03/01 08:15:00"));
+        QVERIFY(statistics() == before);
     }
 
     void queryIncludesOnlyTheFirstOfEqualStamps()

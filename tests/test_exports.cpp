@@ -18,7 +18,6 @@
 #include <QtTest>
 
 #include <functional>
-#include <random>
 
 using Writer = std::function<JobOutcome(const QString &)>;
 Q_DECLARE_METATYPE(Writer)
@@ -180,76 +179,6 @@ private slots:
         QLocale::setDefault(QLocale::c());
     }
     void cleanup() { delete dir; }
-
-    // --- numbers and times ---------------------------------------------------
-
-    void numberFormats_data()
-    {
-        QTest::addColumn<char>("format");
-        QTest::addColumn<double>("value");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("F1 keeps a zero decimal") << 'f' << 20.0 << "20.0";
-        QTest::newRow("F1 rounds to tenths") << 'f' << 21.56 << "21.6";
-        QTest::newRow("F1 half away from zero") << 'f' << 21.25 << "21.3";
-        QTest::newRow("F1 small negative keeps its sign") << 'f' << -0.04 << "-0.0";
-        QTest::newRow("F1 negative zero") << 'f' << -0.0 << "0.0";
-        QTest::newRow("F3") << 'F' << 4.5 << "4.500";
-        QTest::newRow("F3 carries") << 'F' << 19.9999 << "20.000";
-        QTest::newRow("G6 drops the point") << 'g' << 80.0 << "80";
-        QTest::newRow("G6 fraction") << 'g' << 0.25 << "0.25";
-        QTest::newRow("G6 exponent from a million") << 'g' << 2500000.0 << "2.5e+06";
-        QTest::newRow("G6 half of the sixth digit") << 'g' << 1.140625 << "1.14063";
-        QTest::newRow("G6 rounds into a million") << 'g' << 999999.7 << "1e+06";
-        QTest::newRow("G6 small exponent") << 'g' << 0.00001 << "1e-05";
-        QTest::newRow("G6 negative zero") << 'g' << -0.0 << "0";
-    }
-    void numberFormats()
-    {
-        QFETCH(char, format);
-        QFETCH(double, value);
-        QLocale::setDefault(QLocale(QLocale::German));   // whose point is ","
-        const auto write = format == 'f' ? ExportNumber::F1
-                           : format == 'F' ? ExportNumber::F3 : ExportNumber::G6;
-        QTEST(write(value), "text");
-    }
-
-    // The fast number road against QString::number on values of every kind
-    // the records hold: two-decimal readings, quarters and halves, tiny and
-    // large values, both signs.
-    void numbersAreThoseOfQString()
-    {
-        std::mt19937 random(7);
-        std::uniform_real_distribution<double> spread(-1000.0, 1000.0);
-        const double scales[] = {1.0, 1e-4, 1e-6, 1e3, 1e5, 1e9};
-        for (int i = 0; i < 200000; ++i) {
-            double value = spread(random) * scales[i % 6];
-            if (i % 3 == 0)
-                value = std::round(value * 100.0) / 100.0;
-            if (i % 7 == 0)
-                value = std::round(value * 64.0) / 64.0;
-            QCOMPARE(ExportNumber::F1(value), QString::number(value, 'f', 1));
-            QCOMPARE(ExportNumber::F3(value), QString::number(value, 'f', 3));
-            QCOMPARE(ExportNumber::G6(value), QString::number(value, 'g', 6));
-        }
-    }
-
-    void sampleTimes_data()
-    {
-        QTest::addColumn<QString>("format");
-        QTest::newRow("day first") << "dd/MM/yyyy hh:mm:ss";
-        QTest::newRow("year first") << "yyyy/MM/dd hh:mm:ss";
-        QTest::newRow("month first") << "MM/dd/yyyy hh:mm:ss";
-        QTest::newRow("12-hour clock") << "dd/MM/yyyy hh:mm:ss AP";
-    }
-    void sampleTimes()
-    {
-        QFETCH(QString, format);
-        const SampleTimeText text(format);
-        QDateTime time(QDate(1999, 12, 31), QTime(23, 59, 58));
-        for (int k = 0; k < 5000; ++k, time = time.addSecs(104729))
-            QCOMPARE(text.Text(time), time.toString(format));
-        QCOMPARE(text.Text(QDateTime()), QString());
-    }
 
     // --- TXT -------------------------------------------------------------------
 
@@ -548,18 +477,6 @@ private slots:
     {
         QFETCH(QString, name);
         QTEST(SaveAsFormatFor(name), "format");
-    }
-
-    void saveAsWritesOrLeavesAlone()
-    {
-        MakeExportRecord(UartData, 3702, 2);
-        QVERIFY(WriteSaveAsFile(dir->filePath("a.CSV")).IsWritten());
-        QVERIFY(FileBytes(dir->filePath("a.CSV")).startsWith("Logger Data\nMeter Name:Meter\n"));
-        QVERIFY(WriteSaveAsFile(dir->filePath("a.TXT")).IsWritten());
-        QVERIFY(FileBytes(dir->filePath("a.TXT")).startsWith(Blanks(24) + "Logger Data\r\n"));
-        const JobOutcome outcome = WriteSaveAsFile(dir->filePath("a.xls"));
-        QCOMPARE(outcome.Result, JobOutcome::Kind::NothingWritten);
-        QVERIFY(!QFile::exists(dir->filePath("a.xls")));
     }
 
     // --- what a workbook gets ---------------------------------------------------------

@@ -86,8 +86,8 @@ private slots:
         QTest::addColumn<QByteArray>("starts");
         const QString saveAs
             = QStringLiteral("Text files (*.txt);;PDF files (*.pdf);;CSV files (*.csv)");
-        QTest::newRow("save as txt") << "SaveAsSlot" << "Export *" << saveAs << "a.txt" << "a.txt"
-                                     << QByteArray(24, ' ') + "Logger Data";
+        QTest::newRow("save as TXT upper case") << "SaveAsSlot" << "Export *" << saveAs << "a.TXT"
+                                                << "a.TXT" << QByteArray(24, ' ') + "Logger Data";
         QTest::newRow("save as CSV upper case") << "SaveAsSlot" << "Export *" << saveAs << "b.CSV"
                                                 << "b.CSV" << QByteArray("Logger Data\n");
         QTest::newRow("save as pdf without a dot") << "SaveAsSlot" << "Export *" << saveAs

@@ -212,6 +212,52 @@ private slots:
             QVERIFY2(!(first + second).contains(words), qPrintable(words));
     }
 
+    // A light record at the 0.5 s period, read from its file, lists the two
+    // samples of each second as ".000" and ".500" in the HTML report and in
+    // the PDF report alike; at the 1 s period no time has such an ending.
+    void halfSecondStampsOfARecordFile_data()
+    {
+        QTest::addColumn<int>("period");
+        QTest::addColumn<QStringList>("htmlCells");
+        QTest::addColumn<QStringList>("pdfRows");
+        const QString cell = QStringLiteral("<font size=3 face=Arial>01/03/2024 %1</td>");
+        const QString row = QStringLiteral("%1 01/03/2024 %2 ");
+        QTest::newRow("0.5 s") << 1
+                               << QStringList {cell.arg("08:00:00.000"), cell.arg("08:00:00.500"),
+                                               cell.arg("08:00:02.500")}
+                               << QStringList {row.arg(1).arg("08:00:00.000"),
+                                               row.arg(2).arg("08:00:00.500"),
+                                               row.arg(6).arg("08:00:02.500")};
+        QTest::newRow("1 s") << 2
+                             << QStringList {cell.arg("08:00:00"), cell.arg("08:00:01"),
+                                             cell.arg("08:00:05")}
+                             << QStringList {row.arg(1).arg("08:00:00"), row.arg(2).arg("08:00:01"),
+                                             row.arg(6).arg("08:00:05")};
+    }
+
+    void halfSecondStampsOfARecordFile()
+    {
+        QFETCH(int, period);
+        QFETCH(QStringList, htmlCells);
+        QFETCH(QStringList, pdfRows);
+        JobDriver jobs(window);
+        SampleRecordOptions options;
+        options.model = 5301;
+        options.count = 6;
+        options.periodSeconds = period;
+        QVERIFY(jobs.OpenRecord(options, dir->path()));
+        const QString html = window->CreateReportHtml(false);
+        const QString path = dir->filePath(QStringLiteral("light.pdf"));
+        QVERIFY(jobs.ExportPdf(path));
+        const QString list = PdfPageWords(path, 2);
+        for (const QString &cell : htmlCells)
+            QVERIFY2(html.contains(cell), qPrintable(cell));
+        for (const QString &row : pdfRows)
+            QVERIFY2(list.contains(row), qPrintable(row + "\n in: " + list.left(400)));
+        if (period != 1)
+            QVERIFY(!html.contains(QStringLiteral(".500")) && !list.contains(QStringLiteral(".500")));
+    }
+
     // The name the dialog returns gets ".pdf" only when its file part has no
     // suffix; the completion dialog names the file as written.
     void fileNames_data()

@@ -2,14 +2,12 @@
 // layouts, the chart image, the preview file and the refresh of every view.
 
 #include <QFile>
-#include <QRandomGenerator>
 #include <QTextCodec>
 #include <QTimer>
 #include <QtTest>
 
 #include "app/recordfile.h"
 #include "app/uartdatastore.h"
-#include "report/reportformat.h"
 #include "report/reporttext.h"
 #include "tests/support/recordfixture.h"
 #include "tests/support/workdir.h"
@@ -517,37 +515,6 @@ private slots:
         QVERIFY(window->ReportPreviewPending);
         QVERIFY(UartData.ReportHtml.contains(infoRow("End Time:", "01/03/2026 08:01:00")));
         QVERIFY(UartData.ReportPrintHtml.contains(QStringLiteral("width=\"600\" height=\"400\"")));
-    }
-
-    // The digit-by-digit texts are the ones Qt writes.
-    void numbersAndTimesAsQtWritesThem()
-    {
-        QVector<double> values{0.0, -0.0, 0.25, -0.25, 0.125, 2.5, 0.05, 0.15, -0.04, 1.0,
-                               9.9999996, 99999.95, 123456.5, 1e-7, 1e20, qQNaN(), qInf(),
-                               -868.0, 21.55, 1076.39 / 10.7639};
-        QRandomGenerator random(7);
-        for (int i = 0; i < 20000; ++i)
-            values << (random.generateDouble() - 0.3) * std::pow(10.0, random.bounded(-3, 7));
-        for (double v : values) {
-            for (const NumberFormat format : {NumberFormat{'f', 0}, NumberFormat{'f', 1},
-                                              NumberFormat{'f', 2}, NumberFormat{'f', 3},
-                                              NumberFormat{'g', 6}})
-                QCOMPARE(NumberText(v, format), QString::number(v, format.Letter, format.Precision));
-        }
-        QString integers;
-        AppendInteger(integers, -70000);
-        AppendInteger(integers, 0);
-        QCOMPARE(integers, QStringLiteral("-700000"));
-
-        QDateTime times[3] = {QDateTime(QDate(2024, 1, 9), QTime(7, 5, 3)),
-                              QDateTime(QDate(999, 12, 31), QTime(23, 59, 59)), QDateTime()};
-        for (const QString format : {"yyyy/MM/dd hh:mm:ss", "dd/MM/yyyy hh:mm:ss",
-                                     "MM/dd/yyyy hh:mm:ss", "d.M.yy h:m AP", "yyyy'y' hh"}) {
-            const SampleTimeWriter writer(times, 3, format, false);
-            for (int i = 0; i < 3; ++i)
-                QCOMPARE(writer.Text(i), times[i].toString(format));
-            QCOMPARE(writer.Text(3), QString());
-        }
     }
 };
 

@@ -137,7 +137,6 @@ void FillHeader(UartDataStore &store, const SampleRecordOptions &options, int co
     store.SamplePeriod = options.periodSeconds;
     store.StartMode = 1;
     store.AltUnit = options.altUnit;
-    store.HalfSecondStamps = false;
     store.Lognum = count;
 }
 
@@ -302,6 +301,7 @@ void FillSampleRecord(UartDataStore &store, const SampleRecordOptions &options)
     ResetRecord(store);
     FillHeader(store, options, count);
     FillTimes(store, options, count, periodMsecs);
+    store.MarkHalfSecondStamps();
     SetAlarmLimits(store);
 
     const QTime startTime = options.start.time();

@@ -40,8 +40,9 @@ struct SampleRecordOptions {
 // RECMeterName "Logger-<model>", RECDeviceID, RECModel, RECCreateTime one
 // period after the last sample, SamplePeriod, StartMode 1, AltUnit), the
 // sample times start + i * period, the arrays the model records (all others
-// zero), the alarm limits, the extremes block in ShownExtremes and Lognum,
-// then runs ConvertRecordUnits() and sets ShowStart = 0, ShowEnd = Lognum.
+// zero), the alarm limits, the extremes block in ShownExtremes, Lognum and
+// HalfSecondStamps (a light record at period 1), then runs
+// ConvertRecordUnits() and sets ShowStart = 0, ShowEnd = Lognum.
 // RECFilePath, RECTitle and RecordShown are left to the record writer.
 // A model code outside every family gets temperature and humidity.
 void FillSampleRecord(UartDataStore &store, const SampleRecordOptions &options);

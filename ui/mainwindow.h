@@ -72,7 +72,11 @@ public:
     void ClassifyModel();
 
     // --- data list and statistics -------------------------------------------
+    // The list of the shown section and the whole record's statistics.
     void UpdateDataTable();
+    // The list alone; false when no record is on show (the list is hidden).
+    bool FillDataList();
+    void ComputeRecordStatistics();
     void InitDecibelTable();
     void FillDecibelTable();
     void InitLoggerTable();

@@ -13,8 +13,6 @@ Q_LOGGING_CATEGORY(lcChartPlan, "meterlog.chart")
 namespace {
 
 constexpr double NoClamp = std::numeric_limits<double>::quiet_NaN();
-// The temperature alarm pair is held with 50.0 added.
-constexpr double HeldTemperatureOffset = 50.0;
 
 // What a one-channel chart puts into the common frame.
 struct SingleChannel {
@@ -103,12 +101,6 @@ ChartPlan SingleChannelPlan(const UartDataStore &s, const SingleChannel &c)
     return plan;
 }
 
-AlarmPair ShownTemperatureLimits(const UartDataStore &s)
-{
-    return {s.ShownAlarm.Temperature.Low - HeldTemperatureOffset,
-            s.ShownAlarm.Temperature.High - HeldTemperatureOffset};
-}
-
 QString TemperatureLabel(const UartDataStore &s)
 {
     return MainTr(Caption::Temperature) + s.TemperatureUnitLabel();
@@ -121,7 +113,7 @@ ChartPlan TwoAxisPlan(const UartDataStore &s)
     ChartPlan plan;
     plan.TracerStyle = tsCrosshair_X;
     plan.Layout = AxisLayout::TwoAxes;
-    const AlarmPair t = ShownTemperatureLimits(s);
+    const AlarmPair t = s.ShownTemperatureAlarm();
     // The lower bound follows the dew point, drawn or not.
     plan.YUpper = qMax(t.High, s.ShownExtremes.Temperature.Max) + 5.0;
     plan.YLower = qMin(t.Low, s.ShownExtremes.DewPoint.Min) - 5.0;
@@ -140,7 +132,7 @@ ChartPlan TwoAxisPlan(const UartDataStore &s)
 void AppendTemperatureHumidityAlarms(ChartPlan &plan, const UartDataStore &s)
 {
     AppendAlarmPair(plan, s, Caption::HighTemperatureAlarm, Caption::LowTemperatureAlarm, 0,
-                    ValueAxis::Y1, ShownTemperatureLimits(s));
+                    ValueAxis::Y1, s.ShownTemperatureAlarm());
     AppendAlarmPair(plan, s, Caption::HighHumidityAlarm, Caption::LowHumidityAlarm, 1,
                     ValueAxis::Y2, s.HumAlarm);
 }
@@ -184,7 +176,7 @@ ChartPlan VoltageChartPlan(const UartDataStore &s)
 ChartPlan TemperatureChartPlan(const UartDataStore &s)
 {
     ChartPlan plan = SingleChannelPlan(
-        s, {s.TempValue, s.ShownExtremes.Temperature, ShownTemperatureLimits(s), 5.0, NoClamp,
+        s, {s.TempValue, s.ShownExtremes.Temperature, s.ShownTemperatureAlarm(), 5.0, NoClamp,
             NoClamp, TemperatureLabel(s), Caption::Temperature, Caption::HighTemperatureAlarm,
             Caption::LowTemperatureAlarm});
     plan.TracerStyle = tsCrosshair_X;
@@ -255,7 +247,7 @@ ChartPlan FourProbeChartPlan(const UartDataStore &s)
     ChartPlan plan;
     plan.TracerStyle = tsCrosshair_X;
     plan.Layout = AxisLayout::Probes;
-    const AlarmPair limits = ShownTemperatureLimits(s);
+    const AlarmPair limits = s.ShownTemperatureAlarm();
     ApplyRange(plan, ProbeSpan(s), limits, 5.0, NoClamp, NoClamp);
     plan.YLabel = TemperatureLabel(s);
     for (int k = 0; k < UartDataStore::ProbeCount; ++k)

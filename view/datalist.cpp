@@ -2,14 +2,15 @@
 
 #include "view/captions.h"
 
-#include "app/uartdatastore.h"
 #include "app/modelfamily.h"
+#include "app/textformat.h"
+#include "app/uartdatastore.h"
 
 QString ListColumn::Text(int sample) const
 {
     if (Raw && Raw[sample] == UartDataStore::MissingValue)
         return QStringLiteral("----");
-    return QString::number(Values[sample], 'f', 1);
+    return NumberText(Values[sample], F1);
 }
 
 ListKind ListKindFor(int model)

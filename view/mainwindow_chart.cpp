@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "app/modelfamily.h"
+#include "app/textformat.h"
 #include "app/uartdatastore.h"
 #include "view/chartadditions.h"
 #include "view/chartplan.h"
@@ -226,8 +227,8 @@ void MainWindow::BuildChart(const ChartPlan &plan)
     plot->xAxis->setRange(RecordTimeRange);
 
     // 12: axis labels
-    plot->xAxis->setLabel(tr("From: ") + UartData.SampleTime[0].toString(format) + tr(" To: ")
-                          + UartData.SampleTime[count - 1].toString(format));
+    const SampleTimeWriter times = SampleTimeWriter::ForRecord(UartData);
+    plot->xAxis->setLabel(tr("From: ") + times.Text(0) + tr(" To: ") + times.Text(count - 1));
     plot->yAxis->setLabel(plan.YLabel);
     if (plan.Layout != AxisLayout::Single)
         plot->yAxis2->setLabel(plan.Y2Label);

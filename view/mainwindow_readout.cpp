@@ -6,6 +6,7 @@
 #include "ui_mainwindow.h"
 
 #include "app/modelfamily.h"
+#include "app/textformat.h"
 #include "app/uartdatastore.h"
 #include "view/captions.h"
 #include "view/mytracer.h"
@@ -17,9 +18,11 @@ QString Fixed(double value, int decimals = 1)
     return QString::number(value, 'f', decimals);
 }
 
-QString SampleTimeText(int i)
+// Light times carry their half second where the record has half-second
+// stamps.
+QString SampleTimeText(int i, bool light)
 {
-    return UartData.SampleTime[i].toString(UartData.DateTimeFormat);
+    return SampleTimeWriter::ForRecord(UartData, light && UartData.HalfSecondStamps).Text(i);
 }
 
 // A temperature-type value with its unit, or `missing` when the recorded
@@ -65,14 +68,12 @@ void MainWindow::showTracer(QMouseEvent *event)
     QStringList lines;
     double tracerY = y;
     bool wide = false;
-    QString timeLine = tr("Time:") + SampleTimeText(i);
+    const QString timeLine = tr("Time:") + SampleTimeText(i, family == 53);
     if (family == 62) {
         lines << tr("Decibel:") + Fixed(UartData.DecibelValue[i]) + QStringLiteral("(dB)");
     } else if (family == 53) {
         wide = true;
         lines << tr("Light:") + Fixed(UartData.LightValue[i]) + UartData.LightUnitLabel();
-        if (UartData.HalfSecondStamps)
-            timeLine += i % 2 == 1 ? QStringLiteral(".500") : QStringLiteral(".000");
     } else if (ModelRecordsProbes(model)) {
         tracerY = ymid;
         for (int k = 0; k < UartDataStore::ProbeCount; ++k)

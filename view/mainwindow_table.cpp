@@ -1,5 +1,8 @@
 // The data list tab: one row per sample of the shown range, the record
-// statistics, and the time-span query.
+// statistics, and the time-span query. The statistics are those of the whole
+// record: a table rebuild computes them, the query only moves the shown range
+// and refills the list (an export job may be reading the statistics on the
+// worker thread meanwhile).
 
 #include "ui/mainwindow.h"
 #include "ui_mainwindow.h"
@@ -9,16 +12,23 @@
 #include <QStyleOptionViewItem>
 
 #include "app/modelfamily.h"
+#include "app/textformat.h"
 #include "app/uartdatastore.h"
 #include "view/datalist.h"
 #include "view/recordstatistics.h"
 
 void MainWindow::UpdateDataTable()
 {
+    if (FillDataList())
+        ComputeRecordStatistics();
+}
+
+bool MainWindow::FillDataList()
+{
     QTableWidget *table = ui->tableWidgetDataList;
     if (!UartData.RecordShown) {
         table->hide();
-        return;
+        return false;
     }
     table->show();
     table->clear();
@@ -34,6 +44,29 @@ void MainWindow::UpdateDataTable()
         break;
     }
     table->scrollToTop();
+    return true;
+}
+
+void MainWindow::ComputeRecordStatistics()
+{
+    const int model = UartData.RECModel;
+    switch (ListKindFor(model)) {
+    case ListKind::Decibel: ComputeDecibelStatistics(UartData); break;
+    case ListKind::Logger: ComputeLoggerStatistics(UartData); break;
+    case ListKind::Channel:
+        if (ModelRecordsProbes(model))
+            ComputeProbeStatistics(UartData);
+        else if (model == 3709)
+            ComputeCurrentStatistics(UartData);
+        else if (model == 3710)
+            ComputeVoltageStatistics(UartData);
+        else if (UartDataStore::Family(model) == 53)
+            ComputeLightStatistics(UartData);
+        else
+            ComputeLoggerStatistics(UartData);
+        break;
+    case ListKind::None: break;
+    }
 }
 
 // The span editors show the first and last sample on the list; a list without
@@ -63,7 +96,6 @@ void MainWindow::InitDecibelTable()
 void MainWindow::FillDecibelTable()
 {
     FillListRows(DecibelListColumns(UartData));
-    ComputeDecibelStatistics(UartData);
 }
 
 void MainWindow::InitLoggerTable()
@@ -75,7 +107,6 @@ void MainWindow::InitLoggerTable()
 void MainWindow::FillLoggerTable()
 {
     FillListRows(LoggerListColumns(UartData));
-    ComputeLoggerStatistics(UartData);
 }
 
 void MainWindow::InitChannelTable()
@@ -87,17 +118,6 @@ void MainWindow::InitChannelTable()
 void MainWindow::FillChannelTable()
 {
     FillListRows(ChannelListColumns(UartData));
-    const int model = UartData.RECModel;
-    if (ModelRecordsProbes(model))
-        ComputeProbeStatistics(UartData);
-    else if (model == 3709)
-        ComputeCurrentStatistics(UartData);
-    else if (model == 3710)
-        ComputeVoltageStatistics(UartData);
-    else if (UartDataStore::Family(model) == 53)
-        ComputeLightStatistics(UartData);
-    else
-        ComputeLoggerStatistics(UartData);
 }
 
 void MainWindow::InitListTable(const QVector<ListColumn> &columns)
@@ -121,12 +141,20 @@ void MainWindow::InitListTable(const QVector<ListColumn> &columns)
 }
 
 namespace {
-QTableWidgetItem *CentredItem(const QString &text)
+// A list cell: its text, always centred. The alignment is answered rather
+// than stored, which spares every one of the list's cells an allocation.
+class CentredItem : public QTableWidgetItem
 {
-    QTableWidgetItem *item = new QTableWidgetItem(text);
-    item->setTextAlignment(Qt::AlignCenter);
-    return item;
-}
+public:
+    explicit CentredItem(const QString &text) : QTableWidgetItem(text) {}
+    QVariant data(int role) const override
+    {
+        if (role == Qt::TextAlignmentRole)
+            return int(Qt::AlignCenter);
+        return QTableWidgetItem::data(role);
+    }
+    QTableWidgetItem *clone() const override { return new CentredItem(*this); }
+};
 
 // Makes the column at least as wide as the cell of the given row needs.
 void WidenColumnToRow(QTableWidget *table, int column, int row)
@@ -148,14 +176,23 @@ void MainWindow::FillListRows(const QVector<ListColumn> &columns)
     QTableWidget *table = ui->tableWidgetDataList;
     const int start = UartData.ShowStart;
     const int end = UartData.ShowEnd;
+    const SampleTimeWriter times = SampleTimeWriter::ForRecord(UartData);
+    QAbstractItemModel *model = table->model();
     table->setUpdatesEnabled(false);
-    for (int i = start; i < end; ++i) {
-        const int row = i - start;
-        table->setItem(row, 0, CentredItem(QString::number(i + 1)));
-        table->setItem(row, 1, CentredItem(UartData.SampleTime[i].toString(UartData.DateTimeFormat)));
-        for (int c = 0; c < columns.size(); ++c)
-            table->setItem(row, c + 2, CentredItem(columns[c].Text(i)));
+    {
+        // One change notice for the whole list instead of one per cell.
+        const QSignalBlocker quiet(model);
+        for (int i = start; i < end; ++i) {
+            const int row = i - start;
+            table->setItem(row, 0, new CentredItem(QString::number(i + 1)));
+            table->setItem(row, 1, new CentredItem(times.Text(i)));
+            for (int c = 0; c < columns.size(); ++c)
+                table->setItem(row, c + 2, new CentredItem(columns[c].Text(i)));
+        }
     }
+    if (end > start)
+        emit model->dataChanged(model->index(0, 0),
+                                model->index(end - start - 1, model->columnCount() - 1));
     table->setUpdatesEnabled(true);
     table->resizeColumnsToContents();
     // The sizing above measures the first rows only; the last row holds the
@@ -209,5 +246,5 @@ void MainWindow::PushButtonQuerySlot()
         showEnd = qMin(showStart + 60, count);
     UartData.ShowStart = showStart;
     UartData.ShowEnd = showEnd;
-    UpdateDataTable();
+    FillDataList();
 }

@@ -5,6 +5,8 @@
 
 #include "app/uartdatastore.h"
 
+#include <QLocale>
+
 #include <limits>
 
 namespace {
@@ -16,11 +18,12 @@ bool IsTemperatureHumidityLogger(int model)
 }
 
 // A key as a time for the caption. Keys are whole seconds since 1970 that fit
-// 32 bits; a bound beyond them (far zoom-out) reads as the nearest end.
+// 32 bits; a bound beyond them (far zoom-out) reads as the nearest end. ASCII
+// digits, like the sample times of the caption before any zoom.
 QString CaptionTime(double key, const QString &format)
 {
     const double seconds = qBound(0.0, key, double(std::numeric_limits<quint32>::max()));
-    return QDateTime::fromSecsSinceEpoch(qint64(seconds)).toString(format);
+    return QLocale::c().toString(QDateTime::fromSecsSinceEpoch(qint64(seconds)), format);
 }
 
 } // namespace
