@@ -5,6 +5,7 @@
 #include <QUrl>
 
 #include "app/uartdatastore.h"
+#include "platform/browserhtml.h"
 
 const char *Thread::ChartImageName = "meterlog-chart.png";
 
@@ -30,7 +31,9 @@ void Thread::PrintReportWork()
         if (!PrintChart.isNull())
             document.addResource(QTextDocument::ImageResource,
                                  QUrl(QString::fromLatin1(ChartImageName)), PrintChart);
-        document.setHtml(UartData.PrintHtml);
+        // Printed as a browser shows the page: the reports end their unit
+        // references without ";".
+        SetBrowserHtml(&document, UartData.PrintHtml);
         document.print(PrintPrinter.get());
     }
     PrintPrinter.reset();

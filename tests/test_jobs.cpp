@@ -314,6 +314,32 @@ private slots:
         QTEST(PdfImageCount(pdf), "images");
     }
 
+    // The report's print layout ends its unit references without ";"; the
+    // print-out shows the unit, as a browser would.
+    void printedReportShowsItsUnit_data()
+    {
+        QTest::addColumn<bool>("altUnit");
+        QTest::addColumn<QString>("unit");
+        QTest::newRow("\u2103") << false << "Temperature(\u2103)";
+        QTest::newRow("\u2109") << true << "Temperature(\u2109)";
+    }
+
+    void printedReportShowsItsUnit()
+    {
+        QFETCH(bool, altUnit);
+        JobDriver jobs(window);
+        SampleRecordOptions options = Record(3702, 40);
+        options.altUnit = altUnit;
+        QVERIFY(jobs.OpenRecord(options, dir->path()));
+        window->ui->tabWidget->setCurrentIndex(2);
+        const QString pdf = dir->filePath(QStringLiteral("report-%1.pdf").arg(altUnit));
+        QVERIFY(jobs.Print(true, pdf));
+        const QString text = PdfPageWords(pdf, 1);
+        QFETCH(QString, unit);
+        QVERIFY2(text.contains(unit), qPrintable(text.left(600)));
+        QVERIFY(!text.contains(QStringLiteral("&#")));
+    }
+
     void rejectedPrintDialogPrintsNothing()
     {
         JobDriver jobs(window);
