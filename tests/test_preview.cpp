@@ -166,12 +166,20 @@ private slots:
         delete dir;
     }
 
+    // ... and no two rules meet on the tool bar.
     void onlyTheChartTabShowsZoomAndRestore()
     {
         for (int tab : {1, 2, 0}) {
             SelectTab(tab);
             QCOMPARE(window->ui->action_Zoom->isVisible(), tab == 0);
             QCOMPARE(window->ui->action_Restore->isVisible(), tab == 0);
+            bool ruleBefore = false;
+            for (QAction *action : window->ui->toolBar->actions()) {
+                if (!action->isVisible())
+                    continue;
+                QVERIFY(!(ruleBefore && action->isSeparator()));
+                ruleBefore = action->isSeparator();
+            }
         }
     }
 
@@ -230,8 +238,9 @@ private slots:
         UartData.RECFileName = QStringLiteral("K\u00F6ln \u00DF \u00F8 \u20AC <1>");
         const QString path = dir->filePath(QStringLiteral("names.rec"));
         QVERIFY(WriteRecordFile(UartData, path, nullptr));
-        SelectTab(0);
+        SelectTab(2);   // opened from the report tab: shown on the chart tab
         QVERIFY(window->LoadRecordFile(path));
+        QCOMPARE(window->ui->tabWidget->currentIndex(), 0);
         QFile file(window->ReportHtmlPath);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.readAll().contains("K&#246;ln &#223; &#248; \x80 &lt;1&gt;"));
@@ -243,7 +252,6 @@ private slots:
         QFETCH(QString, unit);
         QVERIFY2(text.contains(unit), qPrintable(text));
         QVERIFY(!text.contains(QStringLiteral("&#")));
-        SelectTab(0);
     }
 
     void referencesAreCompletedAsABrowserReadsThem_data()
