@@ -339,6 +339,10 @@ private slots:
         const QString pdf = dir->filePath(QStringLiteral("list-%1.pdf").arg(model));
         QVERIFY(jobs.Print(true, pdf));
         QTEST(PdfPageCount(pdf), "pages");
+        // The print HTML holds the same table.
+        QCOMPARE(UartData.PrintHtml, UartData.ListPrintHtml);
+        QVERIFY(UartData.PrintHtml.contains(
+            QStringLiteral("<td align=\"center\" nowrap>01/03/2024 08:00:00</td>")));
 
         const QRegularExpression row(QStringLiteral("^\\s*(\\d+) +(\\S+ \\S+) +\\S"));
         const QDateTime start(QDate(2024, 3, 1), QTime(8, 0));
