@@ -29,7 +29,10 @@ int PdfPages(const QString &path)
     pdfinfo.start(QStringLiteral("pdfinfo"), {path});
     pdfinfo.waitForFinished();
     const QString info = QString::fromLocal8Bit(pdfinfo.readAllStandardOutput());
-    return info.section(QStringLiteral("Pages:"), 1).section(QLatin1Char('\n'), 0, 0).trimmed().toInt();
+    return info.section(QStringLiteral("Pages:"), 1)
+        .section(QLatin1Char('\n'), 0, 0)
+        .trimmed()
+        .toInt();
 }
 
 std::unique_ptr<QPrinter> PdfPrinter(const QString &path)
@@ -54,19 +57,22 @@ int main(int argc, char *argv[])
     UartData.ShowDewPoint = true;
     window.UpdateDataTable();
     const QAbstractItemModel &list = *window.ui->tableWidgetDataList->model();
-    const QString pdf = argc > 2 ? QString::fromLocal8Bit(argv[2]) : work + QStringLiteral("/list.pdf");
+    const QString pdf
+        = argc > 2 ? QString::fromLocal8Bit(argv[2]) : work + QStringLiteral("/list.pdf");
     const bool richText = argc > 3 && QByteArray(argv[3]) == "richtext";
 
     PrintTable table;
     QString html;
-    PrintStats("copy of the list", RunTimed(5, [&] { table = PrintTableOf(UartData.RECTitle, list); }));
+    PrintStats("copy of the list",
+               RunTimed(5, [&] { table = PrintTableOf(UartData.RECTitle, list); }));
     PrintStats("print HTML", RunTimed(5, [&] { html = TablePrintHtml(table); }));
     if (richText) {
         QTextDocument document;
         PrintStats("rich text: setHtml", RunTimed(1, [&] { document.setHtml(html); }));
         PrintStats("rich text: print", RunTimed(1, [&] { document.print(PdfPrinter(pdf).get()); }));
     } else {
-        PrintStats("painted pages", RunTimed(5, [&] { PrintTableOnPages(table, PdfPrinter(pdf).get()); }));
+        PrintStats("painted pages",
+                   RunTimed(5, [&] { PrintTableOnPages(table, PdfPrinter(pdf).get()); }));
     }
     std::printf("%d rows, %d pages (A4), peak %.0f MB\n", table.RowCount(), PdfPages(pdf),
                 PeakMegabytes());

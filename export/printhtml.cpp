@@ -35,8 +35,8 @@ QString TablePrintHtml(const PrintTable &table)
     for (int r = 0; r < table.RowCount(); ++r) {
         html += QStringLiteral("<tr>");
         for (int c = 0; c < columns; ++c)
-            html += QStringLiteral("<td align=\"center\" nowrap>") + table.Cell(r, c).toHtmlEscaped()
-                + QStringLiteral("</td>");
+            html += QStringLiteral("<td align=\"center\" nowrap>")
+                + table.Cell(r, c).toHtmlEscaped() + QStringLiteral("</td>");
         html += QStringLiteral("</tr>");
     }
     html += QStringLiteral("</table></body></html>");

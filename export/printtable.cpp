@@ -12,7 +12,7 @@ namespace {
 // Sizes in points, turned into device units at the printer's resolution.
 constexpr int CellPoints = 8;
 constexpr int TitlePoints = 10;
-constexpr qreal CellSidePadding = 4.5;   // between a text and its column's rules
+constexpr qreal CellSidePadding = 4.5; // between a text and its column's rules
 constexpr qreal CellTopPadding = 1.5;
 
 QFont ArialFont(int points, bool bold)
@@ -26,24 +26,24 @@ QFont ArialFont(int points, bool bold)
 // scaled down as a whole when it is wider than the page.
 struct PageLayout {
     qreal scale = 1.0;
-    QSizeF page;                 // printable area, in the painter's units
-    QVector<qreal> columnLeft;   // and the table's right edge last
+    QSizeF page; // printable area, in the painter's units
+    QVector<qreal> columnLeft; // and the table's right edge last
     qreal titleHeight = 0.0;
     qreal headerHeight = 0.0;
     qreal rowHeight = 0.0;
-    qreal cellBaseline = 0.0;    // from a row's top
+    qreal cellBaseline = 0.0; // from a row's top
     qreal headerBaseline = 0.0;
     int firstPageRows = 1;
     int rowsPerPage = 1;
 
     int PageCount(int rows) const
     {
-        return rows <= firstPageRows ? 1 : 1 + (rows - firstPageRows + rowsPerPage - 1) / rowsPerPage;
+        return rows <= firstPageRows ? 1
+                                     : 1 + (rows - firstPageRows + rowsPerPage - 1) / rowsPerPage;
     }
 };
 
-class TablePainter
-{
+class TablePainter {
 public:
     TablePainter(QPainter &painter, QPrinter &printer, const PrintTable &table);
     void PrintPages();
@@ -51,7 +51,10 @@ public:
 private:
     void MeasureColumns();
     void MeasureRows();
-    qreal PointsToUnits(qreal points) const { return points * painter.device()->logicalDpiY() / 72.0; }
+    qreal PointsToUnits(qreal points) const
+    {
+        return points * painter.device()->logicalDpiY() / 72.0;
+    }
     void PaintPage(int page, int firstRow, int rows);
     qreal PaintTitle();
     void PaintHeader(qreal top);
@@ -65,7 +68,7 @@ private:
     const QFont cellFont = ArialFont(CellPoints, false);
     const QFont headerFont = ArialFont(CellPoints, true);
     const QFont titleFont = ArialFont(TitlePoints, true);
-    PlainRowPainter *cells = nullptr;   // in the cell font, once the painter has it
+    PlainRowPainter *cells = nullptr; // in the cell font, once the painter has it
     PageLayout layout;
 };
 
@@ -127,8 +130,8 @@ void TablePainter::PrintPages()
     for (int page = 0; page < layout.PageCount(rows); ++page) {
         if (page > 0)
             printer.newPage();
-        const int pageRows = qMin(rows - firstRow, page == 0 ? layout.firstPageRows
-                                                             : layout.rowsPerPage);
+        const int pageRows
+            = qMin(rows - firstRow, page == 0 ? layout.firstPageRows : layout.rowsPerPage);
         PaintPage(page, firstRow, pageRows);
         firstRow += pageRows;
     }
@@ -189,7 +192,8 @@ void TablePainter::PaintRules(qreal top, int rows)
     const qreal bottom = header + rows * layout.rowHeight;
     painter.setPen(QPen(QColor(170, 170, 170), 0));
     for (int row = 1; row < rows; ++row)
-        painter.drawLine(QLineF(0.0, header + row * layout.rowHeight, right, header + row * layout.rowHeight));
+        painter.drawLine(
+            QLineF(0.0, header + row * layout.rowHeight, right, header + row * layout.rowHeight));
     for (int column = 1; column + 1 < left.size(); ++column)
         painter.drawLine(QLineF(left[column], top, left[column], bottom));
     painter.setPen(QPen(Qt::black, 0));

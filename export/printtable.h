@@ -22,10 +22,13 @@ class QPrinter;
 struct PrintTable {
     QString Title;
     QStringList Headers;
-    QVector<QString> Cells;   // row after row, Headers.size() cells a row
+    QVector<QString> Cells; // row after row, Headers.size() cells a row
 
     int RowCount() const { return Headers.isEmpty() ? 0 : Cells.size() / Headers.size(); }
-    const QString &Cell(int row, int column) const { return Cells.at(row * Headers.size() + column); }
+    const QString &Cell(int row, int column) const
+    {
+        return Cells.at(row * Headers.size() + column);
+    }
 };
 
 PrintTable PrintTableOf(const QString &title, const QAbstractItemModel &model);

@@ -11,10 +11,9 @@ constexpr uint ReplacementCharacter = 0xFFFD;
 // the Windows Latin-1 code page; 0 where the code page has none and the code
 // stands.
 constexpr ushort Windows1252[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
 };
 
 uint ShownCharacter(quint64 code)
@@ -48,9 +47,8 @@ bool StartsWithAt(const QString &text, int at, QLatin1String word)
 // just past the '<'.
 int SkipUnparsedText(const QString &html, int at)
 {
-    const auto pastOrEnd = [&html](int found, int length) {
-        return found < 0 ? html.size() : found + length;
-    };
+    const auto pastOrEnd
+        = [&html](int found, int length) { return found < 0 ? html.size() : found + length; };
     if (StartsWithAt(html, at, QLatin1String("<!--")))
         return pastOrEnd(html.indexOf(QLatin1String("-->"), at + 4), 3);
     if (StartsWithAt(html, at, QLatin1String("<!")))
@@ -65,7 +63,7 @@ int SkipUnparsedText(const QString &html, int at)
 }
 
 struct Reference {
-    int end = 0;          // just past the last digit
+    int end = 0; // just past the last digit
     uint character = 0;
 };
 
@@ -74,7 +72,8 @@ struct Reference {
 bool ReadReference(const QString &html, int at, Reference *reference)
 {
     int i = at + 2;
-    const bool hex = i < html.size() && (html.at(i) == QLatin1Char('x') || html.at(i) == QLatin1Char('X'));
+    const bool hex
+        = i < html.size() && (html.at(i) == QLatin1Char('x') || html.at(i) == QLatin1Char('X'));
     if (hex)
         ++i;
     const int digitsStart = i;

@@ -347,18 +347,19 @@ private slots:
         const QRegularExpression row(QStringLiteral("^\\s*(\\d+) +(\\S+ \\S+) +\\S"));
         const QDateTime start(QDate(2024, 3, 1), QTime(8, 0));
         QVector<int> rowsOnPage;
+        QFETCH(QString, header);
         int next = 1;
         for (int page = 1; page <= PdfPageCount(pdf); ++page) {
-            QFETCH(QString, header);
-            QVERIFY2(PdfPageWords(pdf, page).contains(header), qPrintable(PdfPageWords(pdf, page).left(200)));
+            const QString words = PdfPageWords(pdf, page);
+            QVERIFY2(words.contains(header), qPrintable(words.left(200)));
             rowsOnPage.append(0);
             for (const QString &line : PdfPageText(pdf, page).split(QLatin1Char('\n'))) {
                 const QRegularExpressionMatch match = row.match(line);
                 if (!match.hasMatch())
                     continue;
                 QCOMPARE(match.captured(1).toInt(), next);
-                QCOMPARE(match.captured(2),
-                         start.addSecs(60 * (next - 1)).toString(QStringLiteral("dd/MM/yyyy hh:mm:ss")));
+                const QDateTime time = start.addSecs(60 * (next - 1));
+                QCOMPARE(match.captured(2), time.toString(QStringLiteral("dd/MM/yyyy hh:mm:ss")));
                 ++next;
                 ++rowsOnPage.last();
             }
@@ -368,7 +369,8 @@ private slots:
         // title.
         if (rowsOnPage.size() > 1) {
             QVERIFY(rowsOnPage.at(1) >= 60);
-            QVERIFY(rowsOnPage.at(0) < rowsOnPage.at(1) && rowsOnPage.at(0) >= rowsOnPage.at(1) - 3);
+            QVERIFY(rowsOnPage.at(0) < rowsOnPage.at(1));
+            QVERIFY(rowsOnPage.at(0) >= rowsOnPage.at(1) - 3);
         }
         for (int page = 2; page + 1 < rowsOnPage.size(); ++page)
             QCOMPARE(rowsOnPage.at(page), rowsOnPage.at(1));

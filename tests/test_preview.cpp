@@ -222,7 +222,8 @@ private slots:
         QTest::addColumn<bool>("altUnit");
         QTest::addColumn<QString>("unit");
         QTest::newRow("thermo-hygro in \u2103") << 4423 << false << "Temperature(\u2103)";
-        QTest::newRow("temperature and humidity in \u2109") << 3702 << true << "Temperature(\u2109)";
+        QTest::newRow("temperature and humidity in \u2109")
+            << 3702 << true << "Temperature(\u2109)";
         QTest::newRow("four probes in \u2103") << 4405 << false << "T4(\u2103)";
     }
 
@@ -248,7 +249,8 @@ private slots:
         SelectTab(2);
         QVERIFY(WaitForPage(browser));
         const QString text = browser->PageText();
-        QVERIFY2(text.contains(QStringLiteral("K\u00F6ln \u00DF \u00F8 \u20AC <1>")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("K\u00F6ln \u00DF \u00F8 \u20AC <1>")),
+                 qPrintable(text));
         QFETCH(QString, unit);
         QVERIFY2(text.contains(unit), qPrintable(text));
         QVERIFY(!text.contains(QStringLiteral("&#")));
@@ -276,7 +278,8 @@ private slots:
         row("past the last character", "&#99999999999", "&#65533;", "\uFFFD");
         row("surrogate", "&#xD800", "&#65533;", "\uFFFD");
         row("Windows code page", "&#128 &#150", "&#8364; &#8211;", "\u20AC \u2013");
-        row("in an attribute", "<a href=\"x?a=1&#38b=2\">k</a>", "<a href=\"x?a=1&#38;b=2\">k</a>", "k");
+        row("in an attribute", "<a href=\"x?a=1&#38b=2\">k</a>",
+            "<a href=\"x?a=1&#38;b=2\">k</a>", "k");
         row("ampersand before", "&&#8451", "&&#8451;", "&\u2103");
         row("complete", "(&#8451;) &#x2109;", "(&#8451;) &#x2109;", "(\u2103) \u2109");
         row("no digits", "&#; &#x; &#abc &# 1", "&#; &#x; &#abc &# 1", "&#; &#x; &#abc &# 1");
