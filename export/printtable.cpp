@@ -128,8 +128,10 @@ void TablePainter::PrintPages()
     const int rows = table.RowCount();
     int firstRow = 0;
     for (int page = 0; page < layout.PageCount(rows); ++page) {
-        if (page > 0)
-            printer.newPage();
+        // A printer that takes no more pages (a full disk under a PDF file)
+        // is not painted on further.
+        if (page > 0 && !printer.newPage())
+            break;
         const int pageRows
             = qMin(rows - firstRow, page == 0 ? layout.firstPageRows : layout.rowsPerPage);
         PaintPage(page, firstRow, pageRows);
