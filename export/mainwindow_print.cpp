@@ -13,6 +13,7 @@
 
 #include "app/uartdatastore.h"
 #include "export/printhtml.h"
+#include "export/printtable.h"
 #include "export/thread.h"
 #include "ui/dialogseam.h"
 
@@ -28,21 +29,23 @@ void MainWindow::DoPrintPreview()
     if (RefuseWhileJobRuns())
         return;
     QImage chart;
-    UartData.PrintHtml = CurrentTabPrintHtml(&chart);
+    PrintTable list;
+    UartData.PrintHtml = CurrentTabPrintHtml(&chart, &list);
     auto printer = std::make_unique<QPrinter>(QPrinter::ScreenResolution);
     UartData.Busy = true;
     const int answer = DialogSeam::ExecPrintDialog(printer.get());
     UartData.Busy = false;
     if (answer != QDialog::Accepted)
         return;
-    Worker->SetPrintJob(std::move(printer), chart);
+    Worker->SetPrintJob(std::move(printer), chart, std::move(list));
     WorkerThread->start(QThread::InheritPriority);
     emit PrintReportStart();
 }
 
 // The report tab prints the report's print layout; the chart and data list
-// tabs print what they show, composed now.
-QString MainWindow::CurrentTabPrintHtml(QImage *chart)
+// tabs print what they show, composed now. The data list's cells are kept
+// as they are for the worker to print (see printtable.h).
+QString MainWindow::CurrentTabPrintHtml(QImage *chart, PrintTable *list)
 {
     QWidget *tab = ui->tabWidget->currentWidget();
     if (tab == ui->tabGraph) {
@@ -52,8 +55,8 @@ QString MainWindow::CurrentTabPrintHtml(QImage *chart)
         return UartData.GraphPrintHtml;
     }
     if (tab == ui->tabList) {
-        UartData.ListPrintHtml
-            = TablePrintHtml(UartData.RECTitle, *ui->tableWidgetDataList->model());
+        *list = PrintTableOf(UartData.RECTitle, *ui->tableWidgetDataList->model());
+        UartData.ListPrintHtml = TablePrintHtml(*list);
         return UartData.ListPrintHtml;
     }
     return UartData.ReportPrintHtml;

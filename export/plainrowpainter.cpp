@@ -5,6 +5,7 @@
 PlainRowPainter::PlainRowPainter(QPainter &painter)
     : Painter(painter)
     , Font(QRawFont::fromFont(painter.font()))
+    , Metrics(painter.font(), painter.device())
 {
     if (!Font.isValid())
         return;
@@ -21,25 +22,50 @@ PlainRowPainter::PlainRowPainter(QPainter &painter)
 
 void PlainRowPainter::Draw(const QPointF &origin, const QString &row)
 {
-    Indexes.clear();
-    Positions.clear();
-    qreal x = 0.0;
-    for (const QChar c : row) {
+    Add(origin, row);
+    Flush();
+}
+
+void PlainRowPainter::Add(const QPointF &origin, const QString &text)
+{
+    const size_t placed = Indexes.size();
+    qreal x = origin.x();
+    for (const QChar c : text) {
         const ushort code = c.unicode();
         if (code >= TableSize || Glyph[code] == 0) {
-            Painter.drawText(origin, row);
+            Indexes.resize(placed);
+            Positions.resize(placed);
+            Painter.drawText(origin, text);
             return;
         }
         if (code != u' ') {
             Indexes.push_back(Glyph[code]);
-            Positions.emplace_back(x, 0.0);
+            Positions.emplace_back(x, origin.y());
         }
         x += Advance[code];
     }
-    if (Indexes.empty())
-        return;
-    QGlyphRun run;
-    run.setRawFont(Font);
-    run.setRawData(Indexes.data(), Positions.data(), int(Indexes.size()));
-    Painter.drawGlyphRun(origin, run);
+}
+
+void PlainRowPainter::Flush()
+{
+    if (!Indexes.empty()) {
+        QGlyphRun run;
+        run.setRawFont(Font);
+        run.setRawData(Indexes.data(), Positions.data(), int(Indexes.size()));
+        Painter.drawGlyphRun(QPointF(), run);
+    }
+    Indexes.clear();
+    Positions.clear();
+}
+
+qreal PlainRowPainter::Width(const QString &text) const
+{
+    qreal width = 0.0;
+    for (const QChar c : text) {
+        const ushort code = c.unicode();
+        if (code >= TableSize || Glyph[code] == 0)
+            return Metrics.horizontalAdvance(text);
+        width += Advance[code];
+    }
+    return width;
 }

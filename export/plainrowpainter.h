@@ -7,7 +7,12 @@
 // looked up once. Blanks are advanced over, not drawn, which keeps a PDF of
 // 70000 padded rows small and quick to write. A row with a character the
 // table does not hold is handed to drawText.
+//
+// Width() tells how far Draw advances over a text, so that callers can align
+// texts without laying them out. Texts placed with Add() on a line are drawn
+// together, as one run, by Flush().
 
+#include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QPointF>
 #include <QRawFont>
@@ -24,12 +29,18 @@ public:
 
     // Draws the row with its baseline starting at `origin`.
     void Draw(const QPointF &origin, const QString &row);
+    // Places the text with its baseline starting at `origin`, to be drawn
+    // with the others placed before the next Flush().
+    void Add(const QPointF &origin, const QString &text);
+    void Flush();
+    qreal Width(const QString &text) const;
 
 private:
     static constexpr int TableSize = 128;
 
     QPainter &Painter;
     QRawFont Font;
+    QFontMetricsF Metrics;   // of the painter's font, for rows that go to drawText
     quint32 Glyph[TableSize] = {};   // 0: draw the row with drawText
     qreal Advance[TableSize] = {};
     std::vector<quint32> Indexes;

@@ -1,6 +1,6 @@
 #include "export/printhtml.h"
 
-#include <QAbstractItemModel>
+#include "export/printtable.h"
 
 namespace {
 
@@ -20,27 +20,23 @@ QString ChartPrintHtml(const QString &imageName, QSize imageSize)
         .arg(height);
 }
 
-QString TablePrintHtml(const QString &title, const QAbstractItemModel &model)
+QString TablePrintHtml(const PrintTable &table)
 {
-    const int rows = model.rowCount();
-    const int columns = model.columnCount();
+    const int columns = table.Headers.size();
     QString html;
-    html.reserve(64 * (rows + 2) * qMax(columns, 1));
-    html += QStringLiteral("<html><body><p><b>") + title.toHtmlEscaped()
-        + QStringLiteral(
-                "</b></p><table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"2\">"
-                "<thead><tr>");
-    for (int c = 0; c < columns; ++c)
-        html += QStringLiteral("<th>")
-            + model.headerData(c, Qt::Horizontal).toString().toHtmlEscaped()
-            + QStringLiteral("</th>");
+    html.reserve(32 * (table.Cells.size() + 2 * columns) + 256);
+    html += QStringLiteral("<html><body style=\"font-family:Arial; font-size:8pt\"><p><b>")
+        + table.Title.toHtmlEscaped()
+        + QStringLiteral("</b></p><table border=\"1\" cellspacing=\"0\" cellpadding=\"2\">"
+                         "<thead><tr>");
+    for (const QString &header : table.Headers)
+        html += QStringLiteral("<th nowrap>") + header.toHtmlEscaped() + QStringLiteral("</th>");
     html += QStringLiteral("</tr></thead>");
-    for (int r = 0; r < rows; ++r) {
+    for (int r = 0; r < table.RowCount(); ++r) {
         html += QStringLiteral("<tr>");
         for (int c = 0; c < columns; ++c)
-            html += QStringLiteral("<td align=\"center\">")
-                + model.data(model.index(r, c)).toString().toHtmlEscaped()
-                + QStringLiteral("</td>");
+            html += QStringLiteral("<td align=\"center\" nowrap>")
+                + table.Cell(r, c).toHtmlEscaped() + QStringLiteral("</td>");
         html += QStringLiteral("</tr>");
     }
     html += QStringLiteral("</table></body></html>");

@@ -7,14 +7,15 @@
 #include <QSize>
 #include <QString>
 
-class QAbstractItemModel;
+struct PrintTable;
 
 // A page with the chart picture, referred to by imageName, scaled to the
 // printable width and keeping the picture's proportions.
 QString ChartPrintHtml(const QString &imageName, QSize imageSize);
 
-// The table as the data list shows it: its title, column headers (repeated
-// on every printed page) and cells, every text HTML-escaped.
-QString TablePrintHtml(const QString &title, const QAbstractItemModel &model);
+// The data list as printed (see printtable.h): its title, column headers
+// (repeated on every printed page) and cells in a compact table whose cells
+// do not wrap, every text HTML-escaped.
+QString TablePrintHtml(const PrintTable &table);
 
 #endif // EXPORT_PRINTHTML_H

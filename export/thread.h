@@ -21,6 +21,7 @@
 #include <memory>
 
 #include "export/joboutcome.h"
+#include "export/printtable.h"
 
 class QPagedPaintDevice;
 class QPainter;
@@ -88,10 +89,10 @@ public:
     // the job's done signal.
     const JobOutcome &Outcome() const { return LastOutcome; }
 
-    // Hands the print job its configured printer and the chart picture that
-    // the chart tab's print HTML shows; called on the GUI thread before the
-    // job starts.
-    void SetPrintJob(std::unique_ptr<QPrinter> printer, const QImage &chart);
+    // Hands the print job its configured printer, the chart picture that
+    // the chart tab's print HTML shows and, when the data list is printed,
+    // its cells; called on the GUI thread before the job starts.
+    void SetPrintJob(std::unique_ptr<QPrinter> printer, const QImage &chart, PrintTable list);
 
     // The name under which the print HTML refers to the chart picture.
     static const char *ChartImageName;
@@ -130,6 +131,7 @@ private:
     JobOutcome LastOutcome;
     std::unique_ptr<QPrinter> PrintPrinter;
     QImage PrintChart;
+    PrintTable PrintList;
 };
 
 #endif // EXPORT_THREAD_H

@@ -13,6 +13,8 @@
 
 #include <cstring>
 
+#include "platform/browserhtml.h"
+
 namespace {
 
 // --- cutting the page ------------------------------------------------------
@@ -324,7 +326,7 @@ BuiltSegment BuildPageSegment(const ReportPage &page, int index, int width,
     document->setBaseUrl(QUrl::fromLocalFile(page.folder + QLatin1Char('/')));
     const double lineWidth = width - 2.0 * document->documentMargin();
     const QString html = QTextCodec::codecForName("GB2312")->toUnicode(segment.html);
-    document->setHtml(PrepareMarkup(document, html, lineWidth));
+    SetBrowserHtml(document, PrepareMarkup(document, html, lineWidth));
 
     // The formats are set before the document gets its layout: a document
     // without one is not laid out, so it is laid out once, when it gets its

@@ -14,7 +14,8 @@
 //
 // Widths that the page gives as a style ("width:100%") on tables and images
 // are honoured as a browser would: the layout engine itself reads them only
-// as attributes.
+// as attributes. Character references and line breaks are read as a
+// browser reads them (see browserhtml.h).
 //
 // Building a piece (BuildPageSegment) touches no widget, so it runs on any
 // thread; the document it returns belongs to the calling thread.

@@ -199,6 +199,9 @@ void ReportPageView::UpdateScrollRanges()
 void ReportPageView::paintEvent(QPaintEvent *event)
 {
     QPainter painter(viewport());
+    // The chart picture is scaled to the line's width: smoothly, or the
+    // one-pixel lines and strokes of its text that fall between are lost.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.fillRect(event->rect(), Qt::white);
     if (!message.isEmpty()) {
         painter.setPen(Qt::black);

@@ -15,11 +15,17 @@ void MainWindow::ShowReportPreview()
     ui->axWidgetHtml->dynamicCall("Navigate(const QString&)", ReportHtmlPath);
 }
 
-// The chart's zoom and restore actions belong to the chart tab alone.
+// The chart's zoom and restore actions belong to the chart tab alone; the
+// rule that closes their group on the tool bar goes with them, so that no
+// two rules meet.
 void MainWindow::SelectItemSlot(int num)
 {
     ui->action_Zoom->setVisible(num == 0);
     ui->action_Restore->setVisible(num == 0);
+    const QList<QAction *> tools = ui->toolBar->actions();
+    const int restore = tools.indexOf(ui->action_Restore);
+    if (restore >= 0 && restore + 1 < tools.size() && tools.at(restore + 1)->isSeparator())
+        tools.at(restore + 1)->setVisible(num == 0);
     if (num == 2)
         ShowReportPreview();
 }

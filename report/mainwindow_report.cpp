@@ -59,10 +59,45 @@ const ReportRoute Routes[] = {
     {0, 44, &MainWindow::CreateThermoHygroReportHtml},
 };
 
+QByteArray NumericReference(uint character)
+{
+    return "&#" + QByteArray::number(character) + ';';
+}
+
+// A character the codec has no code for is written as a numeric character
+// reference, which a browser shows as the character itself.
+QByteArray EncodeEachCharacter(QTextCodec *codec, QStringView text)
+{
+    QByteArray bytes;
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            bytes += NumericReference(QChar::surrogateToUcs4(c, text.at(i + 1)));
+            ++i;
+            continue;
+        }
+        QTextCodec::ConverterState state;
+        const QByteArray encoded = codec->fromUnicode(&c, 1, &state);
+        const bool encodable = state.invalidChars == 0 && state.remainingChars == 0;
+        bytes += encodable ? encoded : NumericReference(c.unicode());
+    }
+    return bytes;
+}
+
+QByteArray EncodeRun(QTextCodec *codec, QStringView run)
+{
+    QTextCodec::ConverterState state;
+    const QByteArray bytes = codec->fromUnicode(run.data(), run.size(), &state);
+    const bool encodable = state.invalidChars == 0 && state.remainingChars == 0;
+    return encodable ? bytes : EncodeEachCharacter(codec, run);
+}
+
 // The document in the encoding its meta line declares, without a byte-order
-// mark: what a GB2312 text stream writes. The document is nearly all ASCII,
-// which GB2312 keeps byte for byte, so only the other characters go through
-// the codec.
+// mark: what a GB2312 text stream writes, except that a character GB2312
+// has no code for (a meter name "Köln") is written as a numeric character
+// reference instead of a "?", so that the page shows it. The document is
+// nearly all ASCII, which GB2312 keeps byte for byte, so only the other
+// characters go through the codec.
 QByteArray Gb2312Bytes(const QString &text)
 {
     QTextCodec *codec = QTextCodec::codecForName("GB2312");
@@ -79,7 +114,7 @@ QByteArray Gb2312Bytes(const QString &text)
         while (end < size && data[end].unicode() >= 0x80)
             ++end;
         if (end > start)
-            bytes += codec->fromUnicode(data + start, end - start);
+            bytes += EncodeRun(codec, QStringView(data + start, end - start));
         start = end;
     }
     return bytes;

@@ -314,6 +314,94 @@ private slots:
         QTEST(PdfImageCount(pdf), "images");
     }
 
+    // The data list prints as a compact table: each sample on one line under
+    // the column headers of its page, every page but the last one full.
+    void printedListHasOneLinePerSample_data()
+    {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<QString>("header");
+        QTest::newRow("decibel, one page") << 6201 << 25 << 1 << "No. Time Decibel(dB)";
+        QTest::newRow("thermo-hygro, three pages")
+            << 4423 << 150 << 3
+            << "No. Time Temperature(\u2103) Humidity(%RH) Dew Point(\u2103) Wet Bulb(\u2103) "
+               "Thermocouple(\u2103)";
+    }
+
+    void printedListHasOneLinePerSample()
+    {
+        QFETCH(int, model);
+        QFETCH(int, count);
+        JobDriver jobs(window);
+        QVERIFY(jobs.OpenRecord(Record(model, count), dir->path()));
+        window->ui->tabWidget->setCurrentIndex(1);
+        const QString pdf = dir->filePath(QStringLiteral("list-%1.pdf").arg(model));
+        QVERIFY(jobs.Print(true, pdf));
+        QTEST(PdfPageCount(pdf), "pages");
+        // The print HTML holds the same table.
+        QCOMPARE(UartData.PrintHtml, UartData.ListPrintHtml);
+        QVERIFY(UartData.PrintHtml.contains(
+            QStringLiteral("<td align=\"center\" nowrap>01/03/2024 08:00:00</td>")));
+
+        const QRegularExpression row(QStringLiteral("^\\s*(\\d+) +(\\S+ \\S+) +\\S"));
+        const QDateTime start(QDate(2024, 3, 1), QTime(8, 0));
+        QVector<int> rowsOnPage;
+        QFETCH(QString, header);
+        int next = 1;
+        for (int page = 1; page <= PdfPageCount(pdf); ++page) {
+            const QString words = PdfPageWords(pdf, page);
+            QVERIFY2(words.contains(header), qPrintable(words.left(200)));
+            rowsOnPage.append(0);
+            for (const QString &line : PdfPageText(pdf, page).split(QLatin1Char('\n'))) {
+                const QRegularExpressionMatch match = row.match(line);
+                if (!match.hasMatch())
+                    continue;
+                QCOMPARE(match.captured(1).toInt(), next);
+                const QDateTime time = start.addSecs(60 * (next - 1));
+                QCOMPARE(match.captured(2), time.toString(QStringLiteral("dd/MM/yyyy hh:mm:ss")));
+                ++next;
+                ++rowsOnPage.last();
+            }
+        }
+        QCOMPARE(next, count + 1);
+        // An A4 page holds 60 rows and more; the first gives a few to the
+        // title.
+        if (rowsOnPage.size() > 1) {
+            QVERIFY(rowsOnPage.at(1) >= 60);
+            QVERIFY(rowsOnPage.at(0) < rowsOnPage.at(1));
+            QVERIFY(rowsOnPage.at(0) >= rowsOnPage.at(1) - 3);
+        }
+        for (int page = 2; page + 1 < rowsOnPage.size(); ++page)
+            QCOMPARE(rowsOnPage.at(page), rowsOnPage.at(1));
+    }
+
+    // The report's print layout ends its unit references without ";"; the
+    // print-out shows the unit, as a browser would.
+    void printedReportShowsItsUnit_data()
+    {
+        QTest::addColumn<bool>("altUnit");
+        QTest::addColumn<QString>("unit");
+        QTest::newRow("\u2103") << false << "Temperature(\u2103)";
+        QTest::newRow("\u2109") << true << "Temperature(\u2109)";
+    }
+
+    void printedReportShowsItsUnit()
+    {
+        QFETCH(bool, altUnit);
+        JobDriver jobs(window);
+        SampleRecordOptions options = Record(3702, 40);
+        options.altUnit = altUnit;
+        QVERIFY(jobs.OpenRecord(options, dir->path()));
+        window->ui->tabWidget->setCurrentIndex(2);
+        const QString pdf = dir->filePath(QStringLiteral("report-%1.pdf").arg(altUnit));
+        QVERIFY(jobs.Print(true, pdf));
+        const QString text = PdfPageWords(pdf, 1);
+        QFETCH(QString, unit);
+        QVERIFY2(text.contains(unit), qPrintable(text.left(600)));
+        QVERIFY(!text.contains(QStringLiteral("&#")));
+    }
+
     void rejectedPrintDialogPrintsNothing()
     {
         JobDriver jobs(window);

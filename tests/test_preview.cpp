@@ -1,17 +1,24 @@
 // The report tab: the page of a rebuild is loaded once, when the tab is
-// selected; and what the browser shows of a report file: its text and image,
-// a long list stacked from pieces without a seam, a message for a file it
-// cannot read, nothing of a page it was told to drop.
+// selected, and shows the record's report with its units and names as a
+// browser would; and what the browser shows of a report file: its text and
+// image, character references without ";", a long list stacked from pieces
+// without a seam, a message for a file it cannot read, nothing of a page it
+// was told to drop.
 
 #include <QAbstractScrollArea>
 #include <QFile>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTextDocument>
 #include <QtTest>
 
+#include "app/recordfile.h"
+#include "app/uartdatastore.h"
+#include "platform/browserhtml.h"
 #include "platform/reportbrowser.h"
 #include "tests/support/workdir.h"
+#include "tools/samplerecord.h"
 #include "tools/samplereport.h"
 #include "ui/mainwindow.h"
 #include "ui_mainwindow.h"
@@ -159,12 +166,20 @@ private slots:
         delete dir;
     }
 
+    // ... and no two rules meet on the tool bar.
     void onlyTheChartTabShowsZoomAndRestore()
     {
         for (int tab : {1, 2, 0}) {
             SelectTab(tab);
             QCOMPARE(window->ui->action_Zoom->isVisible(), tab == 0);
             QCOMPARE(window->ui->action_Restore->isVisible(), tab == 0);
+            bool ruleBefore = false;
+            for (QAction *action : window->ui->toolBar->actions()) {
+                if (!action->isVisible())
+                    continue;
+                QVERIFY(!(ruleBefore && action->isSeparator()));
+                ruleBefore = action->isSeparator();
+            }
         }
     }
 
@@ -196,6 +211,93 @@ private slots:
         SelectTab(2);
         QVERIFY(WaitForPage(browser));
         QCOMPARE(TotalRecord(browser), 15);
+    }
+
+    // A real record's report: the unit references that the report ends
+    // without ";" and a meter name that GB2312 cannot encode show as the
+    // characters they stand for.
+    void reportOfARecordShowsUnitsAndNames_data()
+    {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<bool>("altUnit");
+        QTest::addColumn<QString>("unit");
+        QTest::newRow("thermo-hygro in \u2103") << 4423 << false << "Temperature(\u2103)";
+        QTest::newRow("temperature and humidity in \u2109")
+            << 3702 << true << "Temperature(\u2109)";
+        QTest::newRow("four probes in \u2103") << 4405 << false << "T4(\u2103)";
+    }
+
+    void reportOfARecordShowsUnitsAndNames()
+    {
+        QFETCH(int, model);
+        QFETCH(bool, altUnit);
+        SampleRecordOptions options;
+        options.model = model;
+        options.count = 30;
+        options.altUnit = altUnit;
+        FillSampleRecord(UartData, options);
+        UartData.RECFileName = QStringLiteral("K\u00F6ln \u00DF \u00F8 \u20AC <1>");
+        const QString path = dir->filePath(QStringLiteral("names.rec"));
+        QVERIFY(WriteRecordFile(UartData, path, nullptr));
+        SelectTab(2);   // opened from the report tab: shown on the chart tab
+        QVERIFY(window->LoadRecordFile(path));
+        QCOMPARE(window->ui->tabWidget->currentIndex(), 0);
+        QFile file(window->ReportHtmlPath);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains("K&#246;ln &#223; &#248; \x80 &lt;1&gt;"));
+
+        SelectTab(2);
+        QVERIFY(WaitForPage(browser));
+        const QString text = browser->PageText();
+        QVERIFY2(text.contains(QStringLiteral("K\u00F6ln \u00DF \u00F8 \u20AC <1>")),
+                 qPrintable(text));
+        QFETCH(QString, unit);
+        QVERIFY2(text.contains(unit), qPrintable(text));
+        QVERIFY(!text.contains(QStringLiteral("&#")));
+    }
+
+    void referencesAreCompletedAsABrowserReadsThem_data()
+    {
+        QTest::addColumn<QString>("html");
+        QTest::addColumn<QString>("completed");
+        QTest::addColumn<QString>("shown");
+        const auto row = [](const char *name, const char *html, const char *completed,
+                            const char *shown) {
+            QTest::newRow(name) << QString::fromUtf8(html) << QString::fromUtf8(completed)
+                                << QString::fromUtf8(shown);
+        };
+        row("unit of the reports", "(&#8451)", "(&#8451;)", "(\u2103)");
+        row("at the end", "&#8457", "&#8457;", "\u2109");
+        row("letters after the digits", "&#8451abc", "&#8451;abc", "\u2103abc");
+        row("two in a row", "&#8451&#8457;&#8457", "&#8451;&#8457;&#8457;", "\u2103\u2109\u2109");
+        row("hex", "&#x2109 F", "&#8457; F", "\u2109 F");
+        row("hex, capital X", "&#X2103)", "&#8451;)", "\u2103)");
+        row("hex ends at a non-hex letter", "&#x2103g", "&#8451;g", "\u2103g");
+        row("leading zeros", "&#0008451", "&#8451;", "\u2103");
+        row("zero", "a&#0 b", "a&#65533; b", "a\uFFFD b");
+        row("past the last character", "&#99999999999", "&#65533;", "\uFFFD");
+        row("surrogate", "&#xD800", "&#65533;", "\uFFFD");
+        row("Windows code page", "&#128 &#150", "&#8364; &#8211;", "\u20AC \u2013");
+        row("in an attribute", "<a href=\"x?a=1&#38b=2\">k</a>",
+            "<a href=\"x?a=1&#38;b=2\">k</a>", "k");
+        row("ampersand before", "&&#8451", "&&#8451;", "&\u2103");
+        row("complete", "(&#8451;) &#x2109;", "(&#8451;) &#x2109;", "(\u2103) \u2109");
+        row("no digits", "&#; &#x; &#abc &# 1", "&#; &#x; &#abc &# 1", "&#; &#x; &#abc &# 1");
+        row("named", "&amp;#8451 &lt;", "&amp;#8451 &lt;", "&#8451 <");
+        row("comment", "a<!-- &#8451 -->&#8451", "a<!-- &#8451 -->&#8451;", "a\u2103");
+        row("comment left open", "a<!-- &#8451", "a<!-- &#8451", "a");
+        row("style and script", "<style>p{}/*&#8451*/</style><script>x='&#8451'</script>&#8451",
+            "<style>p{}/*&#8451*/</style><script>x='&#8451'</script>&#8451;", "\u2103");
+    }
+
+    void referencesAreCompletedAsABrowserReadsThem()
+    {
+        QFETCH(QString, html);
+        QFETCH(QString, completed);
+        QCOMPARE(CompleteCharacterReferences(html), completed);
+        QTextDocument document;
+        document.setHtml(CompleteCharacterReferences(html));
+        QTEST(document.toPlainText(), "shown");
     }
 
     void textAndImageOfTheFileAreShown()

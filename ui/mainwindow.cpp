@@ -192,7 +192,10 @@ bool MainWindow::LoadRecordFile(const QString &path)
     }
     UpdateDataTable();
     PlotRecordChart();
+    // The record is shown on its chart, as after a settings change: the
+    // report tab would stay empty until selected again.
     ui->stackedWidget->setCurrentWidget(ui->pageGraph);
+    ui->tabWidget->setCurrentWidget(ui->tabGraph);
     ui->toolBar->show();
     RebuildReport();
     for (QAction *action : {ui->action_Save_as, ui->action_Export_to_PDF,

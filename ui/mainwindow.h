@@ -24,6 +24,7 @@ struct ChartPlan;
 struct FileJob;
 struct JobOutcome;
 struct ListColumn;
+struct PrintTable;
 enum class ReportKind;
 
 class MainWindow : public QMainWindow
@@ -177,7 +178,7 @@ private:
     void ShowExportOutcome(const JobOutcome &outcome);
     void OpenExportedFile(const QString &path);
     void StopWorker();
-    QString CurrentTabPrintHtml(QImage *chart);
+    QString CurrentTabPrintHtml(QImage *chart, PrintTable *list);
 };
 
 #endif // MAINWINDOW_H

@@ -54,6 +54,7 @@ JobDriver::JobDriver(MainWindow *window)
         if (!PrintAccepts)
             return int(QDialog::Rejected);
         printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setPageSize(QPageSize(QPageSize::A4));   // not the locale's page
         printer->setOutputFileName(PrintPath);
         return int(QDialog::Accepted);
     });

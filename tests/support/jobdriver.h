@@ -57,7 +57,8 @@ public:
     bool ExportPdf(const QString &name);
     // The same for the file job whose start slot is named, e.g. "SaveAsSlot".
     bool RunFileJob(const char *startSlot, const QString &name);
-    // "Print" with the print dialog accepted into a PDF file, or rejected;
+    // "Print" with the print dialog accepted into a PDF file of A4 pages, or
+    // rejected;
     // waits until the worker thread is idle again.
     bool Print(bool accept, const QString &pdfPath = QString());
     bool WaitIdle();
