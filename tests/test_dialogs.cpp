@@ -156,10 +156,11 @@ private slots:
     // rejected by Escape.
     void statusDialogEnds()
     {
-        SoundDeviceInfoDialog closed;
-        QCOMPARE(execWith(closed, [&] { QTest::mouseClick(child(closed, "pushButtonClose"), Qt::LeftButton); }), 1);
-        SoundDeviceInfoDialog barClosed;
-        QCOMPARE(execWith(barClosed, [&] { QTest::mouseClick(child(barClosed, "titleButtonClose"), Qt::LeftButton); }), 1);
+        for (const char *button : {"pushButtonClose", "titleButtonClose"}) {
+            SoundDeviceInfoDialog dialog;
+            const auto click = [&] { QTest::mouseClick(child(dialog, button), Qt::LeftButton); };
+            QCOMPARE(execWith(dialog, click), 1);
+        }
         SoundDeviceInfoDialog escaped;
         QCOMPARE(execWith(escaped, [&] { QTest::keyClick(&escaped, Qt::Key_Escape); }), 0);
     }
@@ -319,63 +320,51 @@ private slots:
         QCOMPARE(own->indexOf(bar), -1);
     }
 
-    // The rate text and the recording time, ExpectedNum periods in days,
-    // hours and minutes; a light meter counts its period in half seconds.
-    void statusRateAndTime_data()
+    // The rate text, the recording time (ExpectedNum periods in days, hours
+    // and minutes; a light meter counts its period in half seconds) and the
+    // start mode.
+    void statusRateTimeAndMode_data()
     {
         QTest::addColumn<int>("modelIndex");
         QTest::addColumn<int>("period");
         QTest::addColumn<int>("count");
+        QTest::addColumn<int>("mode");
         QTest::addColumn<QString>("rate");
         QTest::addColumn<QString>("time");
-        QTest::newRow("nothing recorded") << 2 << 60 << 0 << "1min" << "0 Days 0 Hours 0 Minutes";
-        QTest::newRow("under a minute") << 2 << 5 << 11 << "5S" << "0 Days 0 Hours 0 Minutes";
-        QTest::newRow("86399 s") << 8 << 1 << 86399 << "1S" << "0 Days 23 Hours 59 Minutes";
-        QTest::newRow("1 d 2 h 30 min") << 8 << 30 << 3180 << "30S" << "1 Days 2 Hours 30 Minutes";
-        QTest::newRow("12h") << 0 << 43200 << 3 << "12h" << "1 Days 12 Hours 0 Minutes";
-        QTest::newRow("24h is a day") << 0 << 43224 << 1 << "24h" << "1 Days 0 Hours 0 Minutes";
-        QTest::newRow("past 32 bits") << 2 << 43224 << 70000 << "24h"
-                                      << "70000 Days 0 Hours 0 Minutes";
-        QTest::newRow("15 s not listed") << 2 << 15 << 240 << "" << "0 Days 1 Hours 0 Minutes";
-        QTest::newRow("no period") << 2 << -1 << 240 << "" << "0 Days 0 Hours 0 Minutes";
-        QTest::newRow("43212 not listed") << 2 << 43212 << 1 << "" << "0 Days 12 Hours 0 Minutes";
-        QTest::newRow("light 0.5 s") << 9 << 1 << 120 << "0.5S" << "0 Days 0 Hours 1 Minutes";
-        QTest::newRow("light 60 is 30 s") << 9 << 60 << 120 << "30S" << "0 Days 1 Hours 0 Minutes";
-        QTest::newRow("light 12h") << 9 << 43212 << 2 << "12h" << "1 Days 0 Hours 0 Minutes";
-        QTest::newRow("light 24h") << 9 << 43224 << 70000 << "24h"
-                                   << "70000 Days 0 Hours 0 Minutes";
+        QTest::addColumn<QString>("startMode");
+        const auto row = [](const char *name, int modelIndex, int period, int count, int mode,
+                            const char *rate, const char *time, const char *startMode) {
+            QTest::newRow(name) << modelIndex << period << count << mode << QString(rate)
+                                << QString(time) << QString(startMode);
+        };
+        row("86399 s", 8, 1, 86399, 0, "1S", "0 Days 23 Hours 59 Minutes", "By Button");
+        row("1 d 2 h 30 min", 8, 30, 3180, 1, "30S", "1 Days 2 Hours 30 Minutes",
+            "Immediate Start");
+        row("24h is a day", 0, 43224, 1, 2, "24h", "1 Days 0 Hours 0 Minutes", "Scheduled Start");
+        row("15 s not listed", 2, 15, 240, 3, "", "0 Days 1 Hours 0 Minutes", "TextLabel");
+        row("no period", 2, -1, 240, -1, "", "0 Days 0 Hours 0 Minutes", "TextLabel");
+        row("43212 not listed", 2, 43212, 1, 0, "", "0 Days 12 Hours 0 Minutes", "By Button");
+        row("light 0.5 s", 9, 1, 120, 0, "0.5S", "0 Days 0 Hours 1 Minutes", "By Button");
+        row("light 60 is 30 s", 9, 60, 120, 0, "30S", "0 Days 1 Hours 0 Minutes", "By Button");
+        row("light 12h", 9, 43212, 2, 0, "12h", "1 Days 0 Hours 0 Minutes", "By Button");
+        row("light 24h past 32 bits", 9, 43224, 70000, 0, "24h", "70000 Days 0 Hours 0 Minutes",
+            "By Button");
     }
 
-    void statusRateAndTime()
+    void statusRateTimeAndMode()
     {
         QFETCH(int, modelIndex);
         QFETCH(int, period);
         QFETCH(int, count);
+        QFETCH(int, mode);
         UartData.ModelIndex = modelIndex;
         UartData.SamplePeriod = period;
         UartData.ExpectedNum = count;
+        UartData.StartMode = qint8(mode);
         SoundDeviceInfoDialog dialog;
         QTEST(labelText(dialog, "labelRate"), "rate");
         QTEST(labelText(dialog, "labelTime"), "time");
-    }
-
-    void statusStartMode_data()
-    {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("0") << 0 << "By Button";
-        QTest::newRow("1") << 1 << "Immediate Start";
-        QTest::newRow("2") << 2 << "Scheduled Start";
-        QTest::newRow("3 unknown") << 3 << "TextLabel";
-        QTest::newRow("-1 unknown") << -1 << "TextLabel";
-    }
-
-    void statusStartMode()
-    {
-        QFETCH(int, mode);
-        UartData.StartMode = qint8(mode);
-        SoundDeviceInfoDialog dialog;
-        QTEST(labelText(dialog, "labelStartMode"), "text");
+        QTEST(labelText(dialog, "labelStartMode"), "startMode");
     }
 
     // Alarm rows by model index, temperatures in the unit their label names;
@@ -385,38 +374,26 @@ private slots:
         QTest::addColumn<int>("modelIndex");
         QTest::addColumn<bool>("fahrenheit");
         QTest::addColumn<QStringList>("rows");
-        const QString firmware = "Firmware Version: V2.1";
-        const QStringList humidity = {"Low Alarm(Humidity): 10.5%RH",
-                                      "High Alarm(Humidity): 64.5%RH"};
-        auto temperature = [](const QString &low, const QString &high) {
-            return QStringList{"Low Alarm(Temperature): " + low,
-                               "High Alarm(Temperature): " + high};
+        const QStringList fw = {"Firmware Version: V2.1"};
+        const QStringList rh = {"Low Alarm(Humidity): 10.5%RH", "High Alarm(Humidity): 64.5%RH"};
+        const auto pair = [](const QString &what, const QString &low, const QString &high) {
+            return QStringList{"Low Alarm(" + what + "): " + low,
+                               "High Alarm(" + what + "): " + high};
         };
-        const QStringList celsius = temperature("-20.5(℃)", "40.0(℃)");
-        const QStringList fahrenheit = temperature("-4.9(℉)", "104.0(℉)");
-        QTest::newRow("0 ℃") << 0 << false << celsius + QStringList{firmware};
-        QTest::newRow("1 ℉") << 1 << true << fahrenheit + QStringList{firmware};
-        QTest::newRow("2 ℃") << 2 << false
-                             << temperature("-20.5℃", "40.0℃") + humidity + QStringList{firmware};
-        QTest::newRow("3 ℉") << 3 << true
-                             << temperature("-4.9℉", "104.0℉") + humidity + QStringList{firmware};
-        QTest::newRow("4 mA") << 4 << false
-                              << QStringList{"Low Alarm(Current): 4.0(mA)",
-                                             "High Alarm(Current): 20.0(mA)", firmware};
-        QTest::newRow("5 mV") << 5 << true
-                              << QStringList{"Low Alarm(Voltage): 0.0(mV)",
-                                             "High Alarm(Voltage): 4999.5(mV)", firmware};
-        QTest::newRow("6 no firmware") << 6 << false << celsius;
-        QTest::newRow("7 ℉ no firmware") << 7 << true << fahrenheit + humidity;
-        QTest::newRow("8 dB") << 8 << true
-                              << QStringList{"Low Alarm(Sound): 40.0dB", "High Alarm(Sound): 80.0dB",
-                                             firmware};
-        QTest::newRow("9 Lux") << 9 << true
-                               << QStringList{"Low Alarm(Light): 100.0Lux",
-                                              "High Alarm(Light): 2000.0Lux", firmware};
-        QTest::newRow("10 form texts")
-            << 10 << false
-            << QStringList{"Low Alarm(Sound): TextLabel", "High Alarm(Sound): TextLabel", firmware};
+        const QStringList c = pair("Temperature", "-20.5(℃)", "40.0(℃)");
+        const QStringList f = pair("Temperature", "-4.9(℉)", "104.0(℉)");
+        QTest::newRow("0 ℃") << 0 << false << c + fw;
+        QTest::newRow("1 ℉") << 1 << true << f + fw;
+        QTest::newRow("2 ℃") << 2 << false << pair("Temperature", "-20.5℃", "40.0℃") + rh + fw;
+        QTest::newRow("3 ℉") << 3 << true << pair("Temperature", "-4.9℉", "104.0℉") + rh + fw;
+        QTest::newRow("4 mA") << 4 << false << pair("Current", "4.0(mA)", "20.0(mA)") + fw;
+        QTest::newRow("5 mV") << 5 << true << pair("Voltage", "0.0(mV)", "4999.5(mV)") + fw;
+        QTest::newRow("6 no firmware") << 6 << false << c;
+        QTest::newRow("7 ℉ no firmware") << 7 << true << f + rh;
+        QTest::newRow("8 dB") << 8 << true << pair("Sound", "40.0dB", "80.0dB") + fw;
+        QTest::newRow("9 Lux") << 9 << true << pair("Light", "100.0Lux", "2000.0Lux") + fw;
+        QTest::newRow("10 form texts") << 10 << false
+                                       << pair("Sound", "TextLabel", "TextLabel") + fw;
     }
 
     void statusAlarmRows()
