@@ -15,6 +15,8 @@
 #include <QRegularExpression>
 #include <QtTest>
 
+#include <algorithm>
+
 namespace {
 
 QString Run(const QString &program, const QStringList &arguments)
@@ -30,11 +32,16 @@ int Pages(const QString &pdf)
     return QRegularExpression("Pages:\\s+(\\d+)").match(Run("pdfinfo", {pdf})).captured(1).toInt();
 }
 
+// One page as pdftotext gives it: "-layout" text or "-bbox" word boxes.
+QString PageText(const QString &pdf, int page, const QString &mode)
+{
+    const QString number = QString::number(page);
+    return Run("pdftotext", {mode, "-f", number, "-l", number, pdf, "-"});
+}
+
 QStringList PageLines(const QString &pdf, int page)
 {
-    const QString text = Run("pdftotext", {"-layout", "-f", QString::number(page), "-l",
-                                           QString::number(page), pdf, "-"});
-    QStringList lines = text.split('\n', Qt::SkipEmptyParts);
+    QStringList lines = PageText(pdf, page, "-layout").split('\n', Qt::SkipEmptyParts);
     lines.removeAll(QStringLiteral("\f"));
     return lines;
 }
@@ -48,8 +55,7 @@ struct Word {
 
 QList<Word> Words(const QString &pdf, int page)
 {
-    const QString html = Run("pdftotext", {"-bbox", "-f", QString::number(page), "-l",
-                                           QString::number(page), pdf, "-"});
+    const QString html = PageText(pdf, page, "-bbox");
     static const QRegularExpression word(
         "<word xMin=\"([\\d.]+)\" yMin=\"[\\d.]+\" xMax=\"[\\d.]+\" yMax=\"([\\d.]+)\">([^<]*)<");
     QList<Word> words;
@@ -62,11 +68,9 @@ QList<Word> Words(const QString &pdf, int page)
 
 Word Find(const QList<Word> &words, const QString &text)
 {
-    for (const Word &word : words) {
-        if (word.text == text)
-            return word;
-    }
-    return {QStringLiteral("<missing ") + text + '>', -1.0, -1.0};
+    const auto found = std::find_if(words.begin(), words.end(),
+                                    [&](const Word &word) { return word.text == text; });
+    return found != words.end() ? *found : Word{"<missing " + text + '>', -1.0, -1.0};
 }
 
 void FillRecord(int model, int count, bool dewPoint = true)
@@ -102,55 +106,39 @@ private slots:
     }
     void cleanup() { delete dir; }
 
-    // As many samples as the first page holds give one A4 page; one more
-    // goes alone to page 2.
-    void firstPageRows_data()
+    // The first page holds 49 to 54 rows, the later ones 65 each: one sample
+    // more than the first page holds goes alone to page 2, and 70000 samples
+    // take 49 + 1076 * 65 + 11 rows. The last row is the last sample.
+    void pages_data()
     {
         QTest::addColumn<int>("model");
         QTest::addColumn<bool>("dewPoint");
-        QTest::addColumn<int>("rows");
-        QTest::newRow("ThermoHygro with thermocouple") << 4423 << true << 49;
-        QTest::newRow("ThermoHygro without thermocouple") << 4401 << true << 51;
-        QTest::newRow("TempHum with dew point") << 3702 << true << 53;
-        QTest::newRow("TempHum without dew point") << 3702 << false << 53;
-        QTest::newRow("current") << 3709 << true << 54;
-        QTest::newRow("FourProbe") << 4405 << true << 54;
-        QTest::newRow("Light") << 5301 << true << 54;
-        QTest::newRow("Decibel") << 6201 << true << 54;
+        QTest::addColumn<int>("samples");
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<int>("lastPageRows");
+        QTest::newRow("ThermoHygro with thermocouple") << 4423 << true << 49 + 1 << 2 << 1;
+        QTest::newRow("ThermoHygro without thermocouple") << 4401 << true << 51 + 1 << 2 << 1;
+        QTest::newRow("TempHum with dew point") << 3702 << true << 53 + 1 << 2 << 1;
+        QTest::newRow("current") << 3709 << true << 54 + 1 << 2 << 1;
+        QTest::newRow("FourProbe") << 4405 << true << 54 + 1 << 2 << 1;
+        QTest::newRow("Light") << 5301 << true << 54 + 1 << 2 << 1;
+        QTest::newRow("Decibel") << 6201 << true << 54 + 1 << 2 << 1;
+        QTest::newRow("70000 samples") << 4423 << true << 70000 << 1078 << 11;
     }
-    void firstPageRows()
+    void pages()
     {
         QFETCH(int, model);
         QFETCH(bool, dewPoint);
-        QFETCH(int, rows);
-        FillRecord(model, rows, dewPoint);
+        QFETCH(int, samples);
+        QFETCH(int, pages);
+        FillRecord(model, samples, dewPoint);
         QVERIFY(WritePdfTextExport(out()).IsWritten());
-        QCOMPARE(Pages(out()), 1);
+        QCOMPARE(Pages(out()), pages);
         QVERIFY(Run("pdfinfo", {out()}).contains("595 x 842 pts (A4)"));
-
-        FillRecord(model, rows + 1, dewPoint);
-        QVERIFY(WritePdfTextExport(out()).IsWritten());
-        QCOMPARE(Pages(out()), 2);
-        const QStringList page2 = PageLines(out(), 2);
-        QCOMPARE(page2.size(), 1);
-        QVERIFY(page2.first().trimmed().startsWith(
-            UartData.SampleTime[rows].toString(UartData.DateTimeFormat)));
-    }
-
-    // 70000 samples: 1078 pages; later pages hold 65 rows and nothing else,
-    // the last one (70000 - 49) - 1076 * 65 = 11.
-    void wholeRecord()
-    {
-        FillRecord(4423, UartDataStore::MaxSamples);
-        QVERIFY(WritePdfTextExport(out()).IsWritten());
-        QCOMPARE(Pages(out()), 1078);
-        const QStringList page2 = PageLines(out(), 2);
-        QCOMPARE(page2.size(), 65);
-        QVERIFY(page2.first().trimmed().startsWith(UartData.SampleTime[49].toString(
-            UartData.DateTimeFormat)));
-        QCOMPARE(PageLines(out(), 1078).size(), 11);
-        QVERIFY(PageLines(out(), 1078).last().trimmed().startsWith(
-            UartData.SampleTime[69999].toString(UartData.DateTimeFormat)));
+        const QStringList lastPage = PageLines(out(), pages);
+        QTEST(lastPage.size(), "lastPageRows");
+        QVERIFY(lastPage.last().trimmed().startsWith(
+            UartData.SampleTime[samples - 1].toString(UartData.DateTimeFormat)));
     }
 
     void firstPageText()
@@ -227,6 +215,7 @@ private slots:
         }
     }
 
+    // A name without a suffix gets ".pdf".
     void pdfSuffixIsAdded()
     {
         MakeExportRecord(UartData, 6201, 2);
@@ -234,12 +223,6 @@ private slots:
         QVERIFY(!QFile::exists(dir->filePath("reportpdf")));
         QCOMPARE(Pages(dir->filePath("reportpdf.pdf")), 1);
         QCOMPARE(PdfTextFileName("a.PDF"), QString("a.PDF"));
-    }
-
-    void noFileName()
-    {
-        MakeExportRecord(UartData, 6201, 2);
-        QCOMPARE(WritePdfTextExport(QString()).Result, JobOutcome::Kind::NothingWritten);
     }
 };
 
