@@ -1,5 +1,5 @@
-// Files written whole or not at all: a full disk, a folder that cannot be
-// written and a target that is a folder keep the old file and say why.
+// Files written whole or not at all: a full disk, a missing folder, a folder,
+// a named pipe and a device keep what was there and say why.
 
 #include "app/wholefile.h"
 #include "tests/support/filesizelimit.h"
@@ -11,88 +11,61 @@
 #include <sys/stat.h>
 #include <QtTest>
 
-namespace {
-
-QByteArray ReadAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void Put(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-} // namespace
-
 class TestWholeFile : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void replacesWithTheCompleteFile()
-    {
-        WorkDir dir;
-        const QString path = dir.filePath("out.txt");
-        Put(path, "old");
-        // Large enough to pass through the writer's own buffer several times.
-        QByteArray big(700 * 1024, 'x');
-        WholeFileWriter file(path);
-        QVERIFY(file.Open());
-        file.Write("head\n");
-        file.Write(big);
-        QVERIFY(file.Commit());
-        QCOMPARE(ReadAll(path), QByteArray("head\n") + big);
-    }
-
-    // Small files fail in the final flush, large ones in the middle; both
-    // keep the old file.
-    void fullDiskKeepsTheOldFile_data()
-    {
-        QTest::addColumn<int>("size");
-        QTest::newRow("under the buffer") << 10 * 1024;
-        QTest::newRow("over the buffer") << 600 * 1024;
-    }
-    void fullDiskKeepsTheOldFile()
-    {
-        QFETCH(int, size);
-        WorkDir dir;
-        const QString path = dir.filePath("Config.ini");
-        Put(path, "[System]\nLanguage=English\n");
-        QString error;
-        {
-            FileSizeLimit full(4096);
-            QVERIFY(!WriteWholeFile(path, QByteArray(size, 'y'), &error));
-        }
-        QCOMPARE(ReadAll(path), QByteArray("[System]\nLanguage=English\n"));
-        QVERIFY2(error.contains("too large") || error.contains("space"), qPrintable(error));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"Config.ini"});
-    }
-
-    void unwritablePlacesAreReported_data()
+    // A full disk fails small files in the final flush, large ones in the
+    // middle; the complete file passes through the writer's buffer several
+    // times.
+    void writesWholeOrNotAtAll_data()
     {
         QTest::addColumn<QString>("target");
-        QTest::newRow("missing folder") << "no/such/folder/out.csv";
-        QTest::newRow("a folder") << "sub";
-        QTest::newRow("a named pipe") << "pipe";
-        QTest::newRow("a link to a device") << "null-link";
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<QString>("reason");
+        const QString full = QStringLiteral("large|space");
+        QTest::newRow("complete") << "out.txt" << 700 * 1024 << 0 << "";
+        QTest::newRow("full disk, under the buffer") << "out.txt" << 10 * 1024 << 4096 << full;
+        QTest::newRow("full disk, over the buffer") << "out.txt" << 600 * 1024 << 4096 << full;
+        QTest::newRow("missing folder") << "no/such/folder/out.csv" << 4 << 0 << "No such file";
+        QTest::newRow("a folder") << "sub" << 4 << 0 << "directory";
+        QTest::newRow("a named pipe") << "pipe" << 4 << 0 << "not a regular file";
+        QTest::newRow("a link to a device") << "null-link" << 4 << 0 << "not a regular file";
     }
-    void unwritablePlacesAreReported()
+
+    void writesWholeOrNotAtAll()
     {
         QFETCH(QString, target);
+        QFETCH(int, size);
+        QFETCH(int, limit);
+        QFETCH(QString, reason);
         WorkDir dir;
         QDir(dir.path()).mkdir("sub");
         QVERIFY(mkfifo(QFile::encodeName(dir.filePath("pipe")).constData(), 0600) == 0);
         QVERIFY(QFile::link("/dev/null", dir.filePath("null-link")));
-        QString error;
-        QVERIFY(!WriteWholeFile(dir.filePath(target), "data", &error));
-        QVERIFY(!error.isEmpty());
-        QVERIFY(error != "Unknown error");
-        // Nothing was put in its place.
-        QVERIFY(!QFileInfo(dir.filePath(target)).isFile());
+        const QString old = dir.filePath("out.txt");
+        QVERIFY(WriteWholeFile(old, "old", nullptr));
+        WholeFileWriter file(dir.filePath(target));
+        bool committed = false;
+        {
+            FileSizeLimit full(limit ? rlim_t(limit) : RLIM_INFINITY);
+            if (file.Open()) {
+                file.Write("head\n");
+                file.Write(QByteArray(size, 'y'));
+                committed = file.Commit();
+            }
+        }
+        QCOMPARE(committed, reason.isEmpty());
+        QVERIFY2(file.ErrorString().contains(QRegularExpression(reason)),
+                 qPrintable(file.ErrorString()));
+        QFile written(old);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), committed ? "head\n" + QByteArray(size, 'y') : "old");
+        // Nothing else was left or put in place.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::NoSymLinks),
+                 QStringList {"out.txt"});
         QVERIFY(QFileInfo("/dev/null").exists() && !QFileInfo("/dev/null").isFile());
     }
 };

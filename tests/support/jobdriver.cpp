@@ -2,7 +2,6 @@
 
 #include <QImage>
 #include <QLabel>
-#include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
 #include <QThread>
@@ -51,12 +50,11 @@ JobDriver::JobDriver(MainWindow *window)
         });
     DialogSeam::SetPrintHandler([this](QPrinter *printer) {
         BusyWhilePrinting << UartData.Busy;
-        if (!PrintAccepts)
-            return int(QDialog::Rejected);
+        // Set up either way, so that printing after a rejection leaves a file.
         printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setPageSize(QPageSize(QPageSize::A4));   // not the locale's page
         printer->setOutputFileName(PrintPath);
-        return int(QDialog::Accepted);
+        return int(PrintAccepts ? QDialog::Accepted : QDialog::Rejected);
     });
 }
 
@@ -86,17 +84,8 @@ void JobDriver::PrepareReport()
 {
     UartData.ReportHtml = QStringLiteral("<html><body>report</body></html>");
     QImage chart(400, 200, QImage::Format_RGB32);
-    chart.fill(Qt::white);
-    QPainter painter(&chart);
-    painter.setPen(QPen(Qt::red, 3));
-    painter.drawLine(0, 200, 400, 0);
-    painter.end();
+    chart.fill(Qt::red);
     chart.save(QStringLiteral("logger.bmp"), "BMP");
-}
-
-bool JobDriver::ExportPdf(const QString &name)
-{
-    return RunFileJob("ExportToPDFSlot", name);
 }
 
 bool JobDriver::RunFileJob(const char *startSlot, const QString &name)
@@ -115,10 +104,5 @@ bool JobDriver::Print(bool accept, const QString &pdfPath)
     PrintAccepts = accept;
     PrintPath = pdfPath;
     QMetaObject::invokeMethod(Window, "DoPrintPreview");
-    return WaitIdle();
-}
-
-bool JobDriver::WaitIdle()
-{
     return QTest::qWaitFor([&] { return !Window->WorkerThread->isRunning(); }, JobTimeoutMs);
 }

@@ -20,20 +20,14 @@ struct SampleRecordOptions;
 
 // A message or completion dialog as it was shown.
 struct ShownDialog {
-    QString title;
-    QString text;
-    QString ok;
-    QString close;
+    QString title, text, ok, close;
     bool closeHidden = false;
-    int titlePoints = 0;
-    int textPoints = 0;
+    int titlePoints = 0, textPoints = 0;
 };
 
 // A save dialog as it was asked, and whether the busy flag was up meanwhile.
 struct SaveQuestion {
-    QString caption;
-    QString path;
-    QString filter;
+    QString caption, path, filter;
     bool busy = false;
 };
 
@@ -51,17 +45,15 @@ public:
     // directory, as the report builders leave them.
     static void PrepareReport();
 
-    // "Export to PDF" with the save dialog answered by name; waits for the
-    // completion dialog of a job that started. True when the request ended in
-    // a dialog (completion or refusal), false when none came.
-    bool ExportPdf(const QString &name);
-    // The same for the file job whose start slot is named, e.g. "SaveAsSlot".
+    // The file job whose start slot is named, e.g. "SaveAsSlot", with the save
+    // dialog answered by name; waits for the completion dialog of a job that
+    // started. True when the request ended in a dialog (completion or
+    // refusal), false when none came.
     bool RunFileJob(const char *startSlot, const QString &name);
+    bool ExportPdf(const QString &name) { return RunFileJob("ExportToPDFSlot", name); }
     // "Print" with the print dialog accepted into a PDF file of A4 pages, or
-    // rejected;
-    // waits until the worker thread is idle again.
+    // rejected; waits until the worker thread is idle again.
     bool Print(bool accept, const QString &pdfPath = QString());
-    bool WaitIdle();
 
     int MessageAnswer = QDialog::Rejected;
     QList<ShownDialog> Shown;

@@ -38,11 +38,6 @@ QString PdfPageText(const QString &path, int page)
                 QStringLiteral("-l"), QString::number(page), path, QStringLiteral("-")});
 }
 
-QString PdfPageWords(const QString &path, int page)
-{
-    return PdfPageText(path, page).simplified();
-}
-
 int PdfImageCount(const QString &path)
 {
     const QStringList lines = Run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), path})

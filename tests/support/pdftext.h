@@ -11,7 +11,10 @@ int PdfPageCount(const QString &path);
 QString PdfInfoLine(const QString &path, const QString &key);
 QString PdfPageText(const QString &path, int page);
 // The page's text with every run of white space made one blank.
-QString PdfPageWords(const QString &path, int page);
+inline QString PdfPageWords(const QString &path, int page)
+{
+    return PdfPageText(path, page).simplified();
+}
 // Number of pictures in the file (pdfimages -list).
 int PdfImageCount(const QString &path);
 
