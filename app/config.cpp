@@ -111,14 +111,18 @@ constexpr qint64 MaxConfigBytes = 1024 * 1024;
 
 using IniValues = QHash<QString, QByteArray>;
 
+// The key's value; a missing key reads as a refused one.
+IniValue valueOf(const IniValues &ini, const QString &key)
+{
+    const auto raw = ini.constFind(key);
+    return raw == ini.cend() ? IniValue() : ParseIniValue(*raw);
+}
+
 // The key's value as text; none when the key is missing or holds a typed
 // value.
 bool textOf(const IniValues &ini, const QString &key, QString *text)
 {
-    const auto raw = ini.constFind(key);
-    if (raw == ini.cend())
-        return false;
-    const IniValue value = ParseIniValue(*raw);
+    const IniValue value = valueOf(ini, key);
     *text = value.text;
     return value.kind == IniValue::Kind::Text;
 }
@@ -174,10 +178,7 @@ QColor colourFromVariant(const QByteArray &bytes)
 
 void readColour(const IniValues &ini, const QString &key, QColor *field)
 {
-    const auto raw = ini.constFind(key);
-    if (raw == ini.cend())
-        return;
-    const IniValue value = ParseIniValue(*raw);
+    const IniValue value = valueOf(ini, key);
     QColor colour;
     if (value.kind == IniValue::Kind::Variant)
         colour = colourFromVariant(value.variant);
