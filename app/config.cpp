@@ -3,10 +3,10 @@
 // The configuration is an INI file in four groups, in the syntax QSettings
 // reads and writes. It is written by hand: QSettings sorts groups and keys
 // when it writes, and the file keeps its keys in the order below so that a
-// person editing it finds them where they always were. The values are escaped
-// the way QSettings escapes them, so QSettings reads every value back
-// unchanged. It is read as text (initext.h): no value in it is ever decoded
-// into a stored object, so no file can make the start fail.
+// person editing it finds them where they always were. The text values are
+// escaped the way QSettings escapes them, so QSettings reads every value back
+// unchanged. It is read as text: no value in it is ever decoded into a stored
+// object, so no file can make the start fail. Both ways are in initext.h.
 //
 //     [System]  Language, Path, Password, Dateformat, CopyRight, MeterType
 //     [Website] URL
@@ -43,52 +43,6 @@ constexpr int DefaultDateformat = 1;
 const char *const ChannelColorKeys[UartDataStore::ChannelColorCount] = {
     "Channel1Color", "Channel2Color", "Channel3Color", "Channel4Color", "Channel5Color"};
 
-bool isHexDigit(QChar c)
-{
-    return (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
-        || (c >= QLatin1Char('a') && c <= QLatin1Char('f'))
-        || (c >= QLatin1Char('A') && c <= QLatin1Char('F'));
-}
-
-QString hexEscape(QChar c)
-{
-    return QStringLiteral("\\x") + QString::number(c.unicode(), 16);
-}
-
-// One text value as QSettings writes it in an INI file: backslash escapes
-// for quotes, backslashes, control and non-ASCII characters (so the file is
-// plain ASCII and needs no codec), a hex digit right after a \x escape is
-// escaped too, a leading "@" is doubled, and the value is quoted when it
-// holds a separator or starts or ends with a space.
-QString iniEscaped(const QString &text)
-{
-    QString out = text.startsWith(QLatin1Char('@')) ? QStringLiteral("@") : QString();
-    bool afterHex = false;
-    for (const QChar c : text) {
-        const ushort u = c.unicode();
-        const bool hexNext = afterHex && isHexDigit(c);
-        afterHex = false;
-        if (u == '\\' || u == '"') {
-            out += QLatin1Char('\\') + c;
-        } else if (u == '\n') {
-            out += QStringLiteral("\\n");
-        } else if (u == '\r') {
-            out += QStringLiteral("\\r");
-        } else if (u == '\t') {
-            out += QStringLiteral("\\t");
-        } else if (u < 0x20 || u >= 0x7f || hexNext) {
-            out += hexEscape(c);
-            afterHex = true;
-        } else {
-            out += c;
-        }
-    }
-    const bool quote = text.contains(QLatin1Char(';')) || text.contains(QLatin1Char(','))
-        || text.contains(QLatin1Char('=')) || out.startsWith(QLatin1Char(' '))
-        || out.endsWith(QLatin1Char(' '));
-    return quote ? QLatin1Char('"') + out + QLatin1Char('"') : out;
-}
-
 QString flagText(bool on)
 {
     return on ? QStringLiteral("true") : QStringLiteral("false");
@@ -108,16 +62,16 @@ struct IniEntry {
 QVector<IniEntry> configEntries(const UartDataStore &store)
 {
     QVector<IniEntry> entries = {
-        {"System", "Language", iniEscaped(store.Language)},
-        {"System", "Path", iniEscaped(store.Path)},
-        {"System", "Password", iniEscaped(store.Password)},
+        {"System", "Language", IniValueText(store.Language)},
+        {"System", "Path", IniValueText(store.Path)},
+        {"System", "Password", IniValueText(store.Password)},
         {"System", "Dateformat", QString::number(store.Dateformat)},
-        {"System", "CopyRight", iniEscaped(store.CopyRight)},
+        {"System", "CopyRight", IniValueText(store.CopyRight)},
         {"System", "MeterType", QString::number(store.MeterType)},
-        {"Website", "URL", iniEscaped(store.URL)},
-        {"Help", "Help_file", iniEscaped(store.HelpFile)},
-        {"Show", "Icon_Main", iniEscaped(store.IconMain)},
-        {"Show", "Icon_About", iniEscaped(store.IconAbout)},
+        {"Website", "URL", IniValueText(store.URL)},
+        {"Help", "Help_file", IniValueText(store.HelpFile)},
+        {"Show", "Icon_Main", IniValueText(store.IconMain)},
+        {"Show", "Icon_About", IniValueText(store.IconAbout)},
         {"Show", "Show_ALM", flagText(store.Show_ALM)},
         {"Show", "Show_TIP", flagText(store.Show_TIP)},
     };
@@ -157,14 +111,18 @@ constexpr qint64 MaxConfigBytes = 1024 * 1024;
 
 using IniValues = QHash<QString, QByteArray>;
 
+// The key's value; a missing key reads as a refused one.
+IniValue valueOf(const IniValues &ini, const QString &key)
+{
+    const auto raw = ini.constFind(key);
+    return raw == ini.cend() ? IniValue() : ParseIniValue(*raw);
+}
+
 // The key's value as text; none when the key is missing or holds a typed
 // value.
 bool textOf(const IniValues &ini, const QString &key, QString *text)
 {
-    const auto raw = ini.constFind(key);
-    if (raw == ini.cend())
-        return false;
-    const IniValue value = ParseIniValue(*raw);
+    const IniValue value = valueOf(ini, key);
     *text = value.text;
     return value.kind == IniValue::Kind::Text;
 }
@@ -220,10 +178,7 @@ QColor colourFromVariant(const QByteArray &bytes)
 
 void readColour(const IniValues &ini, const QString &key, QColor *field)
 {
-    const auto raw = ini.constFind(key);
-    if (raw == ini.cend())
-        return;
-    const IniValue value = ParseIniValue(*raw);
+    const IniValue value = valueOf(ini, key);
     QColor colour;
     if (value.kind == IniValue::Kind::Variant)
         colour = colourFromVariant(value.variant);

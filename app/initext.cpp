@@ -235,3 +235,46 @@ IniValue ParseIniValue(const QByteArray &raw)
     }
     return Text(items.join(QLatin1Char(',')));
 }
+
+namespace {
+
+bool IsHexDigit(QChar c)
+{
+    return c.unicode() < 0x80 && HexDigit(char(c.unicode())) >= 0;
+}
+
+QString HexEscape(QChar c)
+{
+    return QStringLiteral("\\x") + QString::number(c.unicode(), 16);
+}
+
+} // namespace
+
+QString IniValueText(const QString &text)
+{
+    QString out = text.startsWith(QLatin1Char('@')) ? QStringLiteral("@") : QString();
+    bool afterHex = false;
+    for (const QChar c : text) {
+        const ushort u = c.unicode();
+        const bool hexNext = afterHex && IsHexDigit(c);
+        afterHex = false;
+        if (u == '\\' || u == '"') {
+            out += QLatin1Char('\\') + c;
+        } else if (u == '\n') {
+            out += QStringLiteral("\\n");
+        } else if (u == '\r') {
+            out += QStringLiteral("\\r");
+        } else if (u == '\t') {
+            out += QStringLiteral("\\t");
+        } else if (u < 0x20 || u >= 0x7f || hexNext) {
+            out += HexEscape(c);
+            afterHex = true;
+        } else {
+            out += c;
+        }
+    }
+    const bool quote = text.contains(QLatin1Char(';')) || text.contains(QLatin1Char(','))
+        || text.contains(QLatin1Char('=')) || out.startsWith(QLatin1Char(' '))
+        || out.endsWith(QLatin1Char(' '));
+    return quote ? QLatin1Char('"') + out + QLatin1Char('"') : out;
+}

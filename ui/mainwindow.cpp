@@ -27,6 +27,14 @@ static void InitResources()
     Q_INIT_RESOURCE(meterlog);
 }
 
+// The export and print jobs need a record: their entries wait for one.
+static void EnableRecordJobs(Ui_MainWindow *ui, bool enabled)
+{
+    for (QAction *action : {ui->action_Save_as, ui->action_Export_to_PDF,
+                            ui->action_Export_to_Excel, ui->action_Print})
+        action->setEnabled(enabled);
+}
+
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , ui(new Ui_MainWindow)
@@ -135,10 +143,7 @@ void MainWindow::InitUiState()
                                                     : UartData.IconMain;
     ui->pushButtonLink->setIcon(QIcon(picture));
 
-    // The export and print jobs need a record; their entries wait for one.
-    for (QAction *action : {ui->action_Save_as, ui->action_Export_to_PDF,
-                            ui->action_Export_to_Excel, ui->action_Print})
-        action->setEnabled(false);
+    EnableRecordJobs(ui, false);
 
     ZoomMode = false;
     ui->toolBar->hide();
@@ -198,9 +203,7 @@ bool MainWindow::LoadRecordFile(const QString &path)
     ui->tabWidget->setCurrentWidget(ui->tabGraph);
     ui->toolBar->show();
     RebuildReport();
-    for (QAction *action : {ui->action_Save_as, ui->action_Export_to_PDF,
-                            ui->action_Export_to_Excel, ui->action_Print})
-        action->setEnabled(true);
+    EnableRecordJobs(ui, true);
     return true;
 }
 
