@@ -127,8 +127,11 @@ void MainWindow::InitListTable(const QVector<ListColumn> &columns)
     TableHeaders = QStringList{tr("No."), tr("Time")};
     for (const ListColumn &column : columns)
         TableHeaders << column.Header;
-    table->setRowCount(UartData.ShowEnd - UartData.ShowStart);
+    // Columns first, while the list has no rows: a column count changed on
+    // a list of rows is changed row by row, each moving every row after it.
+    table->setRowCount(0);
     table->setColumnCount(TableHeaders.size());
+    table->setRowCount(UartData.ShowEnd - UartData.ShowStart);
     QFont headerFont(QStringLiteral("Arial"), 14, QFont::Bold, false);
     table->horizontalHeader()->setFont(headerFont);
     table->setHorizontalHeaderLabels(TableHeaders);
