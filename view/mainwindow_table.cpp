@@ -14,6 +14,7 @@
 #include "app/modelfamily.h"
 #include "app/textformat.h"
 #include "app/uartdatastore.h"
+#include "view/captions.h"
 #include "view/datalist.h"
 #include "view/recordstatistics.h"
 
@@ -124,7 +125,7 @@ void MainWindow::InitListTable(const QVector<ListColumn> &columns)
 {
     QTableWidget *table = ui->tableWidgetDataList;
     table->clear();
-    TableHeaders = QStringList{tr("No."), tr("Time")};
+    TableHeaders = QStringList{MainTr(Caption::Number), MainTr(Caption::Time)};
     for (const ListColumn &column : columns)
         TableHeaders << column.Header;
     // Columns first, while the list has no rows: a column count changed on
