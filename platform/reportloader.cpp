@@ -117,7 +117,6 @@ void ReportLoader::Load(const QString &file, int layoutWidth)
     Cancel();
     path = file;
     width = layoutWidth;
-    readingFile = true;
     StartBatch();
     ++outstanding;
     const QSharedPointer<SegmentBatch> current = batch;
@@ -126,7 +125,7 @@ void ReportLoader::Load(const QString &file, int layoutWidth)
 
 void ReportLoader::Relayout(int layoutWidth)
 {
-    if (readingFile) {
+    if (IsReadingFile()) {
         Load(path, layoutWidth);
         return;
     }
@@ -152,13 +151,19 @@ void ReportLoader::Cancel()
     }
     batch.reset();
     page.reset();
-    readingFile = false;
     outstanding = 0;
 }
 
 bool ReportLoader::IsComplete() const
 {
-    return batch && !readingFile && outstanding == 0;
+    return batch && outstanding == 0;
+}
+
+// A load whose first piece (or the reason it failed) is not in yet: the
+// only piece on its way, and no page.
+bool ReportLoader::IsReadingFile() const
+{
+    return batch && !page && outstanding > 0;
 }
 
 void ReportLoader::StartBatch()
@@ -210,7 +215,6 @@ void ReportLoader::TakeFinished()
     for (SegmentResult &result : batch->Take()) {
         --outstanding;
         if (!result.built.document) {
-            readingFile = false;
             view->ShowMessage(QCoreApplication::translate("MainWindow",
                                                           "The report could not be shown: %1")
                                   .arg(result.failure));
@@ -218,7 +222,6 @@ void ReportLoader::TakeFinished()
         }
         AdoptPageDocument(result.built.document);
         if (result.page) {
-            readingFile = false;
             page = result.page;
             view->StartPage(page->segments.size());
             for (int index = 1; index < page->segments.size(); ++index)

@@ -45,6 +45,7 @@ signals:
     void pageReady();
 
 private:
+    bool IsReadingFile() const;
     void TakeFinished();
     void StartBatch();
     void Schedule(int index);
@@ -56,7 +57,6 @@ private:
     QSharedPointer<const ReportPage> page;
     QString path;
     int width = 0;
-    bool readingFile = false;  // the first piece of a load is not in yet
     int outstanding = 0;       // results of this batch not yet taken
 };
 

@@ -257,7 +257,7 @@ void AppendDataList(Html &html, const ReportForm &form, const ReportContent &con
     if (!form.HasDataList)
         return;
     html << (print ? PrintTable : ScreenTable) << "<tr>";
-    QStringList headers{MainTr(ReportCaption::Number), MainTr(ReportCaption::Time)};
+    QStringList headers{MainTr(Caption::Number), MainTr(Caption::Time)};
     for (const ReportColumn &column : content.Columns)
         headers << column.Header;
     const QVector<int> widths =

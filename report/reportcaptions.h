@@ -2,8 +2,9 @@
 #define REPORTCAPTIONS_H
 
 // Labels and headings of the summary reports, translated in the main
-// window's context when a report is built (MainTr). Channel names shared
-// with the data list and the chart are in view/captions.h.
+// window's context when a report is built (MainTr). Channel names and the
+// list headers shared with the data list and the chart are in
+// view/captions.h.
 
 #include "view/captions.h"
 
@@ -30,14 +31,6 @@ inline constexpr const char *StatisticsHeader[6] = {
     QT_TRANSLATE_NOOP("MainWindow", "Minimum Value"),
     QT_TRANSLATE_NOOP("MainWindow", "Minimum Value Time"),
     QT_TRANSLATE_NOOP("MainWindow", "Average"),
-};
-inline constexpr const char *Number = QT_TRANSLATE_NOOP("MainWindow", "No.");
-inline constexpr const char *Time = QT_TRANSLATE_NOOP("MainWindow", "Time");
-inline constexpr const char *Probes[4] = {
-    QT_TRANSLATE_NOOP("MainWindow", "T1"),
-    QT_TRANSLATE_NOOP("MainWindow", "T2"),
-    QT_TRANSLATE_NOOP("MainWindow", "T3"),
-    QT_TRANSLATE_NOOP("MainWindow", "T4"),
 };
 inline constexpr const char *LowDecibelAlarm = QT_TRANSLATE_NOOP("MainWindow", "Low Alarm(Decibel):");
 inline constexpr const char *HighDecibelAlarm = QT_TRANSLATE_NOOP("MainWindow", "High Alarm(Decibel):");

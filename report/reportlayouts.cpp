@@ -30,11 +30,6 @@ const ReportForm Forms[] = {
     {true,  LightMeterReport, 6,  false, nullptr,     false, SkeletonWidths, 3, true,  true,  false, false},
 };
 
-QString Tr(const char *text)
-{
-    return MainTr(text);
-}
-
 struct Statistic {
     ValuePair Extremes;
     IntPair Index;
@@ -59,7 +54,7 @@ QStringList StatisticsRow(const QString &label, const Statistic &stat, RowFormat
 
 ReportAlarm Alarm(const char *label, double limit, NumberFormat format, const QString &unit)
 {
-    return {Tr(label), NumberText(limit, format) + unit};
+    return {MainTr(label), NumberText(limit, format) + unit};
 }
 
 // The record texts every report prints. Meter name, device ID and creation
@@ -156,9 +151,9 @@ ReportContent SingleChannelContent(const SingleChannel &ch, const SampleTimeWrit
     ReportContent c = CommonContent();
     c.Alarms = {Alarm(ch.LowAlarm, ch.Limits.Low, ch.AlarmFormat, ch.Unit),
                 Alarm(ch.HighAlarm, ch.Limits.High, ch.AlarmFormat, ch.HighAlarmUnit)};
-    const QString label = Tr(ch.Name) + ch.Padding + ch.Unit + ch.Padding;
+    const QString label = MainTr(ch.Name) + ch.Padding + ch.Unit + ch.Padding;
     c.Statistics = {StatisticsRow(label, ch.Stat, ch.StatFormat, times, ch.Padding)};
-    c.Columns = {{Tr(ch.Name) + ch.Unit, ch.Values, ch.Raw, ch.ValueFormat}};
+    c.Columns = {{MainTr(ch.Name) + ch.Unit, ch.Values, ch.Raw, ch.ValueFormat}};
     c.ListPrintWidths = {67, 150, 90};
     return c;
 }
@@ -167,7 +162,7 @@ ReportContent SingleChannelContent(const SingleChannel &ch, const SampleTimeWrit
 
 QStringList TemperatureRow(const UartDataStore &s, const QString &unit, const SampleTimeWriter &times)
 {
-    return StatisticsRow(Tr(Caption::Temperature) + unit,
+    return StatisticsRow(MainTr(Caption::Temperature) + unit,
                          {s.ShownExtremes.Temperature, s.ExtremeIndex.Temperature,
                           s.Averages.Temperature},
                          {G6, F2}, times);
@@ -175,14 +170,14 @@ QStringList TemperatureRow(const UartDataStore &s, const QString &unit, const Sa
 
 QStringList HumidityRow(const UartDataStore &s, const SampleTimeWriter &times)
 {
-    return StatisticsRow(Tr(Caption::Humidity) + QStringLiteral("(RH)"),
+    return StatisticsRow(MainTr(Caption::Humidity) + QStringLiteral("(RH)"),
                          {s.ShownExtremes.Humidity, s.ExtremeIndex.Humidity, s.Averages.Humidity},
                          {G6, F1}, times);
 }
 
 QStringList DewPointRow(const UartDataStore &s, const QString &unit, const SampleTimeWriter &times)
 {
-    return StatisticsRow(Tr(Caption::DewPoint) + unit,
+    return StatisticsRow(MainTr(Caption::DewPoint) + unit,
                          {s.ShownExtremes.DewPoint, s.ExtremeIndex.DewPoint, s.Averages.DewPoint},
                          {F2, F2}, times);
 }
@@ -197,11 +192,12 @@ ReportContent HumidityContent(const QString &unit, NumberFormat listFormat,
     ReportContent c = CommonContent();
     c.Alarms = TemperatureAlarms(unit) + HumidityAlarms();
     c.Statistics = {TemperatureRow(s, unit, times), HumidityRow(s, times)};
-    c.Columns = {{Tr(Caption::Temperature) + unit, s.TempValue, nullptr, listFormat},
-                 {Tr(Caption::Humidity) + QStringLiteral("(%RH)"), s.Humidity, nullptr, listFormat}};
+    c.Columns = {{MainTr(Caption::Temperature) + unit, s.TempValue, nullptr, listFormat},
+                 {MainTr(Caption::Humidity) + QStringLiteral("(%RH)"), s.Humidity, nullptr,
+                  listFormat}};
     if (s.ShowDewPoint) {
         c.Statistics << DewPointRow(s, unit, times);
-        c.Columns << ReportColumn{Tr(Caption::DewPoint) + unit, s.DewPointValue, nullptr,
+        c.Columns << ReportColumn{MainTr(Caption::DewPoint) + unit, s.DewPointValue, nullptr,
                                   dewPointFormat};
     }
     return c;
@@ -224,15 +220,15 @@ ReportContent ThermoHygroContent(const SampleTimeWriter &times)
     const bool thermocouple = ModelRecordsThermocouple(s.RECModel);
     ReportContent c = HumidityContent(unit, G6, F2, times);
     c.Statistics << StatisticsRow(
-        Tr(Caption::WetBulb) + unit,
+        MainTr(Caption::WetBulb) + unit,
         {s.ShownExtremes.WetBulb, s.ExtremeIndex.WetBulb, s.Averages.WetBulb}, {F2, F2}, times);
-    c.Columns << ReportColumn{Tr(Caption::WetBulb) + unit, s.WetBulbValue, nullptr, F2};
+    c.Columns << ReportColumn{MainTr(Caption::WetBulb) + unit, s.WetBulbValue, nullptr, F2};
     if (thermocouple) {
-        c.Statistics << StatisticsRow(Tr(Caption::Thermocouple) + unit,
+        c.Statistics << StatisticsRow(MainTr(Caption::Thermocouple) + unit,
                                       {s.ShownExtremes.Thermocouple, s.ExtremeIndex.Thermocouple,
                                        s.Averages.Thermocouple},
                                       {F2, F2}, times);
-        c.Columns << ReportColumn{Tr(Caption::Thermocouple) + unit, s.ThermocoupleValue,
+        c.Columns << ReportColumn{MainTr(Caption::Thermocouple) + unit, s.ThermocoupleValue,
                                   s.ThermocoupleRaw, F2};
     }
     return c;
@@ -246,7 +242,7 @@ ReportContent FourProbeContent(const SampleTimeWriter &times)
     ReportContent c = CommonContent();
     c.Alarms = TemperatureAlarms(unit);
     for (int k = 0; k < UartDataStore::ProbeCount; ++k) {
-        const QString label = Tr(Probes[k]) + unit;
+        const QString label = MainTr(Caption::Probes[k]) + unit;
         if (s.ProbeEnabled[k])
             c.Statistics << StatisticsRow(
                 label, {s.ProbeExtremes[k], s.ProbeExtremeIndex[k], s.ProbeAverages[k]}, {G6, F2},

@@ -19,7 +19,6 @@
 #include "platform/reportbrowser.h"
 #include "tests/support/workdir.h"
 #include "tools/samplerecord.h"
-#include "tools/samplereport.h"
 #include "ui/mainwindow.h"
 #include "ui_mainwindow.h"
 
@@ -140,20 +139,43 @@ private:
     MainWindow *window = nullptr;
     ReportBrowser *browser = nullptr;   // the window's
 
+    // A decibel record of `samples` samples, 1 s apart from 2024-03-01
+    // 08:00:00, its high alarm at 90 dB, times written year first.
+    void ShowDecibelRecord(int samples)
+    {
+        SampleRecordOptions options;
+        options.model = 6201;
+        options.count = samples;
+        options.periodSeconds = 1;
+        FillSampleRecord(UartData, options);
+        UartData.DecibelAlarm.High = 90.0;
+        UartData.DateTimeFormat = QStringLiteral("yyyy/MM/dd hh:mm:ss");
+    }
+
+    // The record's report page written to the preview file as a rebuild
+    // writes it, but not marked for the report tab.
+    void WritePreviewFile(int samples)
+    {
+        ShowDecibelRecord(samples);
+        UartData.ReportHtml = window->CreateReportHtml(false);
+        window->WriteReportHtmlFile();
+    }
+
+    // The same page under another name in the work folder.
     QString WritePage(const QString &name, int samples)
     {
+        WritePreviewFile(samples);
         const QString path = dir->filePath(name);
-        if (!WriteSampleReport(path, samples))
+        QFile::remove(path);
+        if (!QFile::copy(window->ReportHtmlPath, path))
             qWarning() << "could not write" << path;
         return path;
     }
 
-    // What a report rebuild leaves for the report tab.
     void Rebuild(int samples)
     {
-        window->ReportHtmlPath = WritePage(QStringLiteral("ReportHtml.Html"), samples);
-        browser->clear();
-        window->ReportPreviewPending = true;
+        ShowDecibelRecord(samples);
+        window->RebuildReport();
     }
 
     void SelectTab(int index) { window->ui->tabWidget->setCurrentIndex(index); }
@@ -208,7 +230,7 @@ private slots:
         QVERIFY(WaitForPage(browser));
         QCOMPARE(TotalRecord(browser), 9);
 
-        WritePage(QStringLiteral("ReportHtml.Html"), 12);   // not a rebuild
+        WritePreviewFile(12);   // not a rebuild
         SelectTab(1);
         SelectTab(2);   // a new Navigate would clear the page at once
         QCOMPARE(TotalRecord(browser), 9);
@@ -285,12 +307,16 @@ private slots:
     void longPageLooksLikeOnePage()
     {
         QVERIFY(QDir(dir->path()).mkpath(QStringLiteral("pages")));
-        QVERIFY(WriteSampleChartImage(dir->filePath(QStringLiteral("logger.bmp")), QSize(8, 8)));
-        QImage picture(400, 100, QImage::Format_RGB32);
+        // The page first: building it saves the chart as logger.bmp.
+        const QString longPage = WritePage(QStringLiteral("pages/Long.Html"), 2601);
+        QImage picture(8, 8, QImage::Format_RGB32);
+        picture.fill(Qt::blue);
+        QVERIFY(picture.save(dir->filePath(QStringLiteral("logger.bmp"))));
+        picture = QImage(400, 100, QImage::Format_RGB32);
         picture.fill(Qt::red);
         QVERIFY(picture.save(dir->filePath(QStringLiteral("pages/logger.bmp"))));
         ReportBrowser shown;
-        Navigate(&shown, WritePage(QStringLiteral("pages/Long.Html"), 2601), QSize(700, 500));
+        Navigate(&shown, longPage, QSize(700, 500));
         QVERIFY(WaitForPage(&shown));
         for (const char *text : {"Summary Report", "Device Information", "Decibel(dB)",
                                  "2024/03/01 08:00:08", "90.0(dB\uFF09"})

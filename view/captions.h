@@ -1,7 +1,7 @@
 #ifndef CAPTIONS_H
 #define CAPTIONS_H
 
-// Captions of the data list and the charts, translated in the main window's
+// Captions of the data list, the charts and the reports, translated in the main window's
 // context. The literals are marked with QT_TRANSLATE_NOOP so the translation
 // tools find them; MainTr translates one when it is shown.
 
@@ -14,6 +14,9 @@ inline QString MainTr(const char *text)
 }
 
 namespace Caption {
+// The first two columns of the data list and of the reports' lists.
+inline constexpr const char *Number = QT_TRANSLATE_NOOP("MainWindow", "No.");
+inline constexpr const char *Time = QT_TRANSLATE_NOOP("MainWindow", "Time");
 inline constexpr const char *Decibel = QT_TRANSLATE_NOOP("MainWindow", "Decibel");
 inline constexpr const char *DecibelAxis = QT_TRANSLATE_NOOP("MainWindow", "Decibel(dB)");
 inline constexpr const char *Light = QT_TRANSLATE_NOOP("MainWindow", "Light");

@@ -7,6 +7,7 @@
 #include <QLoggingCategory>
 
 #include <algorithm>
+#include <functional>
 
 #include "app/modelfamily.h"
 #include "app/textformat.h"
@@ -139,6 +140,15 @@ QVector<double> SeriesValues(const GraphSpec &spec, int count)
     return values;
 }
 
+// True when each key is greater than the one before: the keys are then in
+// the order a graph keeps its points in. Keys that tie or fall back are left
+// to the graph's own sort.
+bool KeysRise(const QVector<double> &keys)
+{
+    return std::adjacent_find(keys.cbegin(), keys.cend(), std::greater_equal<double>())
+           == keys.cend();
+}
+
 // Half the time axis around a record whose samples all share one instant.
 constexpr double LoneInstantMargin = 30.0;
 constexpr double LoneSampleDotSize = 7.0;
@@ -187,8 +197,10 @@ void MainWindow::BuildChart(const ChartPlan &plan)
     // 7: the read-out follows the mouse
     connect(plot, &QCustomPlot::mouseMove, this, &MainWindow::showTracer, Qt::UniqueConnection);
 
-    // 8: one pass over the samples for the keys, then each series
+    // 8: one pass over the samples for the keys, then each series. Every
+    // graph shares these keys: where they rise, no graph needs to sort them.
     const QVector<double> keys = SampleKeys(plan.HalfSecondKeys);
+    const bool keysRise = KeysRise(keys);
 
     // 9: legend, and the axes box early where the layout wants it
     plot->legend->setVisible(true);
@@ -239,7 +251,7 @@ void MainWindow::BuildChart(const ChartPlan &plan)
         const QPen pen = spec.Kind == GraphKind::Alarm ? AlarmPen(color, spec.HighAlarm)
                                                        : CurvePen(color);
         SmoothGraph *graph = AddGraph(plot, spec, pen);
-        graph->setData(keys, SeriesValues(spec, count));
+        graph->setData(keys, SeriesValues(spec, count), keysRise);
         graph->setName(spec.Name);
         if (spec.Kind == GraphKind::Carrier)
             graph->setVisible(false);

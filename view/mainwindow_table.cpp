@@ -14,6 +14,7 @@
 #include "app/modelfamily.h"
 #include "app/textformat.h"
 #include "app/uartdatastore.h"
+#include "view/captions.h"
 #include "view/datalist.h"
 #include "view/recordstatistics.h"
 
@@ -124,11 +125,14 @@ void MainWindow::InitListTable(const QVector<ListColumn> &columns)
 {
     QTableWidget *table = ui->tableWidgetDataList;
     table->clear();
-    TableHeaders = QStringList{tr("No."), tr("Time")};
+    TableHeaders = QStringList{MainTr(Caption::Number), MainTr(Caption::Time)};
     for (const ListColumn &column : columns)
         TableHeaders << column.Header;
-    table->setRowCount(UartData.ShowEnd - UartData.ShowStart);
+    // Columns first, while the list has no rows: a column count changed on
+    // a list of rows is changed row by row, each moving every row after it.
+    table->setRowCount(0);
     table->setColumnCount(TableHeaders.size());
+    table->setRowCount(UartData.ShowEnd - UartData.ShowStart);
     QFont headerFont(QStringLiteral("Arial"), 14, QFont::Bold, false);
     table->horizontalHeader()->setFont(headerFont);
     table->setHorizontalHeaderLabels(TableHeaders);
