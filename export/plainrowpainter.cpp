@@ -3,19 +3,30 @@
 #include <QPainter>
 
 PlainRowPainter::PlainRowPainter(QPainter &painter)
-    : Painter(painter)
-    , Font(QRawFont::fromFont(painter.font()))
-    , Metrics(painter.font(), painter.device())
+    : PlainRowPainter(painter, QRawFont::fromFont(painter.font()), painter.font())
 {
-    if (!Font.isValid())
+}
+
+PlainRowPainter::PlainRowPainter(QPainter &painter, const QRawFont &font, const QFont &fallback)
+    : Painter(painter)
+    , RawFont(font)
+    , Fallback(fallback)
+    , Metrics(fallback, painter.device())
+{
+    FillTable();
+}
+
+void PlainRowPainter::FillTable()
+{
+    if (!RawFont.isValid())
         return;
     for (int code = 32; code < TableSize - 1; ++code) {
         const QChar c(code);
         int count = 1;
-        if (!Font.glyphIndexesForChars(&c, 1, &Glyph[code], &count) || count != 1)
+        if (!RawFont.glyphIndexesForChars(&c, 1, &Glyph[code], &count) || count != 1)
             Glyph[code] = 0;
         QPointF advance;
-        Font.advancesForGlyphIndexes(&Glyph[code], &advance, 1, QRawFont::SeparateAdvances);
+        RawFont.advancesForGlyphIndexes(&Glyph[code], &advance, 1, QRawFont::SeparateAdvances);
         Advance[code] = advance.x();
     }
 }
@@ -35,6 +46,7 @@ void PlainRowPainter::Add(const QPointF &origin, const QString &text)
         if (code >= TableSize || Glyph[code] == 0) {
             Indexes.resize(placed);
             Positions.resize(placed);
+            Painter.setFont(Fallback);
             Painter.drawText(origin, text);
             return;
         }
@@ -50,7 +62,7 @@ void PlainRowPainter::Flush()
 {
     if (!Indexes.empty()) {
         QGlyphRun run;
-        run.setRawFont(Font);
+        run.setRawFont(RawFont);
         run.setRawData(Indexes.data(), Positions.data(), int(Indexes.size()));
         Painter.drawGlyphRun(QPointF(), run);
     }

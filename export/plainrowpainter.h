@@ -12,6 +12,7 @@
 // texts without laying them out. Texts placed with Add() on a line are drawn
 // together, as one run, by Flush().
 
+#include <QFont>
 #include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QPointF>
@@ -26,6 +27,8 @@ class PlainRowPainter
 {
 public:
     explicit PlainRowPainter(QPainter &painter);
+    // In the raw font given; rows it cannot draw go to drawText in fallback.
+    PlainRowPainter(QPainter &painter, const QRawFont &font, const QFont &fallback);
 
     // Draws the row with its baseline starting at `origin`.
     void Draw(const QPointF &origin, const QString &row);
@@ -34,13 +37,17 @@ public:
     void Add(const QPointF &origin, const QString &text);
     void Flush();
     qreal Width(const QString &text) const;
+    const QRawFont &Font() const { return RawFont; }
 
 private:
     static constexpr int TableSize = 128;
 
+    void FillTable();
+
     QPainter &Painter;
-    QRawFont Font;
-    QFontMetricsF Metrics;   // of the painter's font, for rows that go to drawText
+    QRawFont RawFont;
+    QFont Fallback;          // for rows that go to drawText
+    QFontMetricsF Metrics;   // of the fallback
     quint32 Glyph[TableSize] = {};   // 0: draw the row with drawText
     qreal Advance[TableSize] = {};
     std::vector<quint32> Indexes;

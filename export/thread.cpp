@@ -1,12 +1,13 @@
 #include "export/thread.h"
 
+#include <QDir>
 #include <QPrinter>
 #include <QTextDocument>
 #include <QUrl>
 
 #include "app/uartdatastore.h"
 #include "export/printtable.h"
-#include "platform/browserhtml.h"
+#include "export/reportprint.h"
 
 const char *Thread::ChartImageName = "meterlog-chart.png";
 
@@ -25,22 +26,22 @@ void Thread::SetPrintJob(std::unique_ptr<QPrinter> printer, const QImage &chart,
 }
 
 // The print dialog has been answered on the GUI thread before the job
-// started; a job without a printer prints nothing. The data list's print
-// HTML is one long table, which the rich-text engine lays out in minutes:
-// its cells are painted as that table instead.
+// started; a job without a printer prints nothing. The data list and the
+// report are long tables, which the rich-text engine lays out in minutes as
+// one document: the list's cells are painted as that table, the report is
+// printed in pieces as a browser prints it.
 void Thread::PrintReportWork()
 {
     if (PrintPrinter && !PrintList.Headers.isEmpty()) {
         PrintTableOnPages(PrintList, PrintPrinter.get());
-    } else if (PrintPrinter) {
+    } else if (PrintPrinter && !PrintChart.isNull()) {
         QTextDocument document;
-        if (!PrintChart.isNull())
-            document.addResource(QTextDocument::ImageResource,
-                                 QUrl(QString::fromLatin1(ChartImageName)), PrintChart);
-        // Printed as a browser shows the page: the reports end their unit
-        // references without ";".
-        SetBrowserHtml(&document, UartData.PrintHtml);
+        document.addResource(QTextDocument::ImageResource,
+                             QUrl(QString::fromLatin1(ChartImageName)), PrintChart);
+        document.setHtml(UartData.PrintHtml);
         document.print(PrintPrinter.get());
+    } else if (PrintPrinter) {
+        PrintReportPage(UartData.PrintHtml, QDir::currentPath(), PrintPrinter.get());
     }
     PrintPrinter.reset();
     PrintChart = QImage();

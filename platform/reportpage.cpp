@@ -11,6 +11,7 @@
 #include <QTextTable>
 #include <QUrl>
 
+#include <algorithm>
 #include <cstring>
 
 #include "platform/browserhtml.h"
@@ -50,51 +51,6 @@ bool IsTag(const Text &html, int at, QLatin1String name)
 bool IsCommentAt(const QByteArray &html, int at)
 {
     return at + 4 <= html.size() && std::memcmp(html.constData() + at, "<!--", 4) == 0;
-}
-
-struct TableSpan {
-    int openerStart = 0;
-    int openerEnd = 0;      // just past the opening tag
-    QVector<int> rows;      // where each of the table's own rows starts
-};
-
-QVector<TableSpan> TopLevelTables(const QByteArray &html)
-{
-    QVector<TableSpan> tables;
-    int depth = 0;
-    for (int i = html.indexOf('<'); i >= 0; i = html.indexOf('<', i + 1)) {
-        if (IsCommentAt(html, i)) {
-            i = html.indexOf("-->", i);
-            if (i < 0)
-                break;
-        } else if (IsTag(html, i + 1, QLatin1String("table"))) {
-            if (depth++ > 0)
-                continue;
-            const int close = html.indexOf('>', i);
-            if (close < 0)
-                break;
-            tables.append({i, close + 1, {}});
-            i = close;
-        } else if (IsTag(html, i + 1, QLatin1String("/table"))) {
-            depth = qMax(0, depth - 1);
-        } else if (depth == 1 && IsTag(html, i + 1, QLatin1String("tr"))) {
-            tables.last().rows.append(i);
-        }
-    }
-    return tables;
-}
-
-// Length of the page's opening up to and including its <body> tag, which
-// every piece repeats so that the page's style applies to all of them.
-int OpeningLength(const QByteArray &html, int before)
-{
-    for (int i = html.indexOf('<'); i >= 0 && i < before; i = html.indexOf('<', i + 1)) {
-        if (IsTag(html, i + 1, QLatin1String("body"))) {
-            const int close = html.indexOf('>', i);
-            return close < 0 || close > before ? 0 : close + 1;
-        }
-    }
-    return 0;
 }
 
 // --- sizes of tables and images ----------------------------------------------
@@ -212,12 +168,6 @@ QTextTable *LongTable(QTextDocument *document, const PageSegment &segment)
     return qobject_cast<QTextTable *>(segment.continuesTable ? frames.first() : frames.last());
 }
 
-QRectF CellTextRect(QTextDocument *document, const QTextTableCell &cell, bool lastBlock)
-{
-    const QTextCursor cursor = lastBlock ? cell.lastCursorPosition() : cell.firstCursorPosition();
-    return document->documentLayout()->blockBoundingRect(cursor.block());
-}
-
 // The columns' share of the table, read from the header row as laid out.
 QVector<QTextLength> MeasureColumns(QTextDocument *document, QTextTable *table)
 {
@@ -247,30 +197,6 @@ void SetColumnWidths(QTextTable *table, const QVector<QTextLength> &widths)
     table->setFormat(format);
 }
 
-// Padding between a cell's rule and its text, on one side.
-double CellPadding(const QTextTable *table, const QTextTableCell &cell, bool top)
-{
-    const QTextTableCellFormat format = cell.format().toTableCellFormat();
-    const int property = top ? QTextFormat::TableCellTopPadding : QTextFormat::TableCellBottomPadding;
-    if (format.hasProperty(property))
-        return top ? format.topPadding() : format.bottomPadding();
-    return table->format().cellPadding();
-}
-
-// Where the band of a continuing piece starts: just below the table's own
-// top rule, so that the first row's rule meets the rows above as any two
-// rows of one table meet.
-double FirstRowTop(QTextDocument *document, QTextTable *table)
-{
-    double top = document->documentLayout()->documentSize().height();
-    for (int column = 0; column < table->columns(); ++column) {
-        const QTextTableCell cell = table->cellAt(0, column);
-        top = qMin(top, CellTextRect(document, cell, false).top() - CellPadding(table, cell, true));
-    }
-    const QTextTableFormat format = table->format();
-    return top - format.border() - format.cellSpacing();
-}
-
 // Where the band of a piece that the table leaves ends: below the last row's
 // rule, above the table's own bottom rule.
 double LastRowBottom(QTextDocument *document, QTextTable *table)
@@ -280,12 +206,158 @@ double LastRowBottom(QTextDocument *document, QTextTable *table)
     for (int column = 0; column < table->columns(); ++column) {
         const QTextTableCell cell = table->cellAt(row, column);
         bottom = qMax(bottom,
-                      CellTextRect(document, cell, true).bottom() + CellPadding(table, cell, false));
+                      CellTextRect(document, cell, true).bottom()
+                          + CellPadding(table, cell, Qt::BottomEdge));
     }
     return bottom + table->format().border();
 }
 
+// --- encoding the page ---------------------------------------------------------
+
+QByteArray NumericReference(uint character)
+{
+    return "&#" + QByteArray::number(character) + ';';
+}
+
+// A character the codec has no code for is written as a numeric character
+// reference, which a browser shows as the character itself.
+QByteArray EncodeEachCharacter(QTextCodec *codec, QStringView text)
+{
+    QByteArray bytes;
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            bytes += NumericReference(QChar::surrogateToUcs4(c, text.at(i + 1)));
+            ++i;
+            continue;
+        }
+        QTextCodec::ConverterState state;
+        const QByteArray encoded = codec->fromUnicode(&c, 1, &state);
+        const bool encodable = state.invalidChars == 0 && state.remainingChars == 0;
+        bytes += encodable ? encoded : NumericReference(c.unicode());
+    }
+    return bytes;
+}
+
+QByteArray EncodeRun(QTextCodec *codec, QStringView run)
+{
+    QTextCodec::ConverterState state;
+    const QByteArray bytes = codec->fromUnicode(run.data(), run.size(), &state);
+    const bool encodable = state.invalidChars == 0 && state.remainingChars == 0;
+    return encodable ? bytes : EncodeEachCharacter(codec, run);
+}
+
 } // namespace
+
+// The document in the encoding its meta line declares, without a byte-order
+// mark: what a GB2312 text stream writes, except that a character GB2312
+// has no code for (a meter name "Köln") is written as a numeric character
+// reference instead of a "?", so that the page shows it. The document is
+// nearly all ASCII, which GB2312 keeps byte for byte, so only the other
+// characters go through the codec.
+QByteArray Gb2312PageBytes(const QString &text)
+{
+    QTextCodec *codec = QTextCodec::codecForName("GB2312");
+    QByteArray bytes;
+    bytes.reserve(text.size() + 1024);
+    const QChar *data = text.constData();
+    const int size = text.size();
+    for (int start = 0; start < size;) {
+        int end = start;
+        while (end < size && data[end].unicode() < 0x80)
+            ++end;
+        bytes += QStringView(data + start, end - start).toLatin1();
+        start = end;
+        while (end < size && data[end].unicode() >= 0x80)
+            ++end;
+        if (end > start)
+            bytes += EncodeRun(codec, QStringView(data + start, end - start));
+        start = end;
+    }
+    return bytes;
+}
+
+QVector<TableSpan> TopLevelTables(const QByteArray &html)
+{
+    QVector<TableSpan> tables;
+    int depth = 0;
+    for (int i = html.indexOf('<'); i >= 0; i = html.indexOf('<', i + 1)) {
+        if (IsCommentAt(html, i)) {
+            i = html.indexOf("-->", i);
+            if (i < 0)
+                break;
+        } else if (IsTag(html, i + 1, QLatin1String("table"))) {
+            if (depth++ > 0)
+                continue;
+            const int close = html.indexOf('>', i);
+            if (close < 0)
+                break;
+            tables.append({i, close + 1, {}});
+            i = close;
+        } else if (IsTag(html, i + 1, QLatin1String("/table"))) {
+            if (depth == 1)
+                tables.last().closerStart = i;
+            depth = qMax(0, depth - 1);
+        } else if (depth == 1 && IsTag(html, i + 1, QLatin1String("tr"))) {
+            tables.last().rows.append(i);
+        }
+    }
+    return tables;
+}
+
+// Every piece repeats the page's opening, so that its style applies to all.
+int OpeningLength(const QByteArray &html, int before)
+{
+    for (int i = html.indexOf('<'); i >= 0 && i < before; i = html.indexOf('<', i + 1)) {
+        if (IsTag(html, i + 1, QLatin1String("body"))) {
+            const int close = html.indexOf('>', i);
+            return close < 0 || close > before ? 0 : close + 1;
+        }
+    }
+    return 0;
+}
+
+QRectF CellTextRect(QTextDocument *document, const QTextTableCell &cell, bool lastBlock)
+{
+    const QTextCursor cursor = lastBlock ? cell.lastCursorPosition() : cell.firstCursorPosition();
+    return document->documentLayout()->blockBoundingRect(cursor.block());
+}
+
+double CellPadding(const QTextTable *table, const QTextTableCell &cell, Qt::Edge edge)
+{
+    const QTextTableCellFormat format = cell.format().toTableCellFormat();
+    int property = QTextFormat::TableCellLeftPadding;
+    double padding = format.leftPadding();
+    switch (edge) {
+    case Qt::TopEdge:
+        property = QTextFormat::TableCellTopPadding;
+        padding = format.topPadding();
+        break;
+    case Qt::BottomEdge:
+        property = QTextFormat::TableCellBottomPadding;
+        padding = format.bottomPadding();
+        break;
+    case Qt::RightEdge:
+        property = QTextFormat::TableCellRightPadding;
+        padding = format.rightPadding();
+        break;
+    case Qt::LeftEdge:
+        break;
+    }
+    return format.hasProperty(property) ? padding : table->format().cellPadding();
+}
+
+double RowTop(QTextDocument *document, QTextTable *table, int row)
+{
+    double top = document->documentLayout()->documentSize().height();
+    for (int column = 0; column < table->columns(); ++column) {
+        const QTextTableCell cell = table->cellAt(row, column);
+        top = qMin(top, CellTextRect(document, cell, false).top()
+                            - CellPadding(table, cell, Qt::TopEdge));
+    }
+    const QTextTableFormat format = table->format();
+    return top - format.border() - format.cellSpacing();
+}
 
 QVector<PageSegment> SplitReportPage(const QByteArray &html, int firstRows, int rowsPerPiece)
 {
@@ -343,10 +415,37 @@ BuiltSegment BuildPageSegment(const ReportPage &page, int index, int width,
     }
     BuiltSegment built{document, 0.0, layout->documentSize().height()};
     if (table && segment.continuesTable)
-        built.top = FirstRowTop(document, table);
+        built.top = RowTop(document, table, 0);
     if (table && segment.tableGoesOn)
         built.bottom = LastRowBottom(document, table);
     return built;
+}
+
+QVector<double> PageBreaks(const BuiltSegment &segment)
+{
+    QTextDocument *document = segment.document;
+    QAbstractTextDocumentLayout *layout = document->documentLayout();
+    QVector<double> breaks;
+    QTextFrame *root = document->rootFrame();
+    for (QTextFrame::iterator it = root->begin(); !it.atEnd(); ++it) {
+        if (auto *table = qobject_cast<QTextTable *>(it.currentFrame())) {
+            for (int row = 0; row < table->rows(); ++row)
+                breaks.append(RowTop(document, table, row));
+            breaks.append(layout->frameBoundingRect(table).bottom());
+        } else if (QTextFrame *frame = it.currentFrame()) {
+            breaks.append(layout->frameBoundingRect(frame).top());
+            breaks.append(layout->frameBoundingRect(frame).bottom());
+        } else {
+            breaks.append(layout->blockBoundingRect(it.currentBlock()).top());
+        }
+    }
+    std::sort(breaks.begin(), breaks.end());
+    QVector<double> inside;
+    for (double y : breaks) {
+        if (y > segment.top && y < segment.bottom && (inside.isEmpty() || y > inside.last()))
+            inside.append(y);
+    }
+    return inside;
 }
 
 void AdoptPageDocument(QTextDocument *document)

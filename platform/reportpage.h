@@ -21,11 +21,14 @@
 // thread; the document it returns belongs to the calling thread.
 
 #include <QByteArray>
+#include <QRectF>
 #include <QString>
 #include <QTextLength>
 #include <QVector>
 
 class QTextDocument;
+class QTextTable;
+class QTextTableCell;
 
 struct PageSegment {
     QByteArray html;               // as read: GB2312
@@ -38,6 +41,26 @@ struct ReportPage {
     QVector<PageSegment> segments;
     QVector<QTextLength> columnWidths;   // of the long table; empty until measured
 };
+
+// The page in the encoding its pieces are cut in: GB2312, without a
+// byte-order mark, and a character GB2312 has no code for (a meter name
+// "Köln") written as a numeric character reference, which a browser shows as
+// the character itself.
+QByteArray Gb2312PageBytes(const QString &html);
+
+// A table at the top level of a page, by offsets into the page.
+struct TableSpan {
+    int openerStart = 0;
+    int openerEnd = 0;      // just past the opening tag
+    QVector<int> rows;      // where each of the table's own rows starts
+    int closerStart = -1;   // where its closing tag starts, when it has one
+};
+
+QVector<TableSpan> TopLevelTables(const QByteArray &html);
+
+// Length of the page's opening up to and including its <body> tag, when
+// that lies before `before`; else 0.
+int OpeningLength(const QByteArray &html, int before);
 
 // The first piece holds the long table's first `firstRows` rows (its header
 // included), the others `rowsPerPiece` rows each. A page whose longest table
@@ -59,6 +82,22 @@ struct BuiltSegment {
 // to it and stored there.
 BuiltSegment BuildPageSegment(const ReportPage &page, int index, int width,
                               QVector<QTextLength> *measuredWidths = nullptr);
+
+// The geometry of a laid-out table.
+//
+// The text area of a cell's first or last block.
+QRectF CellTextRect(QTextDocument *document, const QTextTableCell &cell, bool lastBlock);
+// Padding between a cell's rule and its text, on one side.
+double CellPadding(const QTextTable *table, const QTextTableCell &cell, Qt::Edge edge);
+// Where a row starts: at the rule above it, so that a row drawn from here
+// meets the rows above as any two rows of one table meet. The band of a
+// continuing piece starts here at its first row.
+double RowTop(QTextDocument *document, QTextTable *table, int row);
+
+// Where a printed page may end within the piece's band, from top to bottom:
+// above every block and every table row, so that no line of text and no
+// row is cut in two.
+QVector<double> PageBreaks(const BuiltSegment &segment);
 
 // To be called on the thread that paints the document, after it was moved
 // there: the text layouts drop the font engines of the thread that laid them

@@ -9,9 +9,9 @@
 #include <QDebug>
 #include <QDir>
 #include <QFile>
-#include <QTextCodec>
 
 #include "app/uartdatastore.h"
+#include "platform/reportpage.h"
 #include "report/reportlayouts.h"
 #include "report/reporttext.h"
 
@@ -58,67 +58,6 @@ const ReportRoute Routes[] = {
     {4425, 0, &MainWindow::CreateFourProbeReportHtml},
     {0, 44, &MainWindow::CreateThermoHygroReportHtml},
 };
-
-QByteArray NumericReference(uint character)
-{
-    return "&#" + QByteArray::number(character) + ';';
-}
-
-// A character the codec has no code for is written as a numeric character
-// reference, which a browser shows as the character itself.
-QByteArray EncodeEachCharacter(QTextCodec *codec, QStringView text)
-{
-    QByteArray bytes;
-    for (int i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
-            bytes += NumericReference(QChar::surrogateToUcs4(c, text.at(i + 1)));
-            ++i;
-            continue;
-        }
-        QTextCodec::ConverterState state;
-        const QByteArray encoded = codec->fromUnicode(&c, 1, &state);
-        const bool encodable = state.invalidChars == 0 && state.remainingChars == 0;
-        bytes += encodable ? encoded : NumericReference(c.unicode());
-    }
-    return bytes;
-}
-
-QByteArray EncodeRun(QTextCodec *codec, QStringView run)
-{
-    QTextCodec::ConverterState state;
-    const QByteArray bytes = codec->fromUnicode(run.data(), run.size(), &state);
-    const bool encodable = state.invalidChars == 0 && state.remainingChars == 0;
-    return encodable ? bytes : EncodeEachCharacter(codec, run);
-}
-
-// The document in the encoding its meta line declares, without a byte-order
-// mark: what a GB2312 text stream writes, except that a character GB2312
-// has no code for (a meter name "Köln") is written as a numeric character
-// reference instead of a "?", so that the page shows it. The document is
-// nearly all ASCII, which GB2312 keeps byte for byte, so only the other
-// characters go through the codec.
-QByteArray Gb2312Bytes(const QString &text)
-{
-    QTextCodec *codec = QTextCodec::codecForName("GB2312");
-    QByteArray bytes;
-    bytes.reserve(text.size() + 1024);
-    const QChar *data = text.constData();
-    const int size = text.size();
-    for (int start = 0; start < size;) {
-        int end = start;
-        while (end < size && data[end].unicode() < 0x80)
-            ++end;
-        bytes += QStringView(data + start, end - start).toLatin1();
-        start = end;
-        while (end < size && data[end].unicode() >= 0x80)
-            ++end;
-        if (end > start)
-            bytes += EncodeRun(codec, QStringView(data + start, end - start));
-        start = end;
-    }
-    return bytes;
-}
 
 } // namespace
 
@@ -206,7 +145,7 @@ void MainWindow::WriteReportHtmlFile()
     QFile file(ReportHtmlPath);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return;
-    const QByteArray bytes = Gb2312Bytes(UartData.ReportHtml);
+    const QByteArray bytes = Gb2312PageBytes(UartData.ReportHtml);
     if (file.write(bytes) != bytes.size() || !file.flush()) {
         // A page cut off by a full disk is not shown as the report.
         qWarning() << "Report preview not written:" << file.errorString();

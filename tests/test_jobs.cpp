@@ -61,6 +61,23 @@ void CheckPrintedList(const QString &pdf, int count, const QString &header)
     }
 }
 
+// The cells of each sample in the report's data list, as the HTML holds
+// them: number, time, then the values.
+QVector<QStringList> ListedSamples(const QString &html)
+{
+    const QString list = html.mid(html.lastIndexOf(QLatin1String("<table")));
+    const QRegularExpression cell(QStringLiteral("<td[^>]*>(?:<font[^>]*>)?([^<]*)"));
+    QStringList cells;
+    for (QRegularExpressionMatchIterator it = cell.globalMatch(list); it.hasNext();)
+        cells.append(it.next().captured(1));
+    const int first = cells.indexOf(QStringLiteral("1"));
+    const int perSample = cells.indexOf(QStringLiteral("2"), first) - first;
+    QVector<QStringList> samples;
+    for (int at = first; perSample > 0 && at + perSample <= cells.size(); at += perSample)
+        samples.append(cells.mid(at, perSample));
+    return samples;
+}
+
 } // namespace
 
 class TestJobs : public QObject {
@@ -321,6 +338,49 @@ private slots:
                 QStringLiteral("<td align=\"center\" nowrap>01/03/2024 08:00:00</td>")));
             CheckPrintedList(pdf, count, words);
         }
+    }
+
+    // Every value of the report's print layout is on paper, as text, in the
+    // order of the list; a page laid out wider than the paper (the
+    // thermo-hygro list, two samples a row) is scaled to the paper's width,
+    // its chart picture included, never cut off at the edge.
+    void printedReportHoldsEveryValue_data()
+    {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<int>("count");
+        QTest::newRow("4423, seven columns a sample") << 4423 << 301;
+        QTest::newRow("4401, humidity and wet bulb") << 4401 << 120;
+        QTest::newRow("decibel, wrapped times") << 6201 << 250;
+    }
+
+    void printedReportHoldsEveryValue()
+    {
+        QFETCH(int, model);
+        QFETCH(int, count);
+        JobDriver jobs(window);
+        QVERIFY(jobs.OpenRecord(Record(model, count), dir->path()));
+        window->ui->tabWidget->setCurrentWidget(window->ui->tabReport);
+        const QString pdf = dir->filePath(QStringLiteral("report-%1.pdf").arg(model));
+        QVERIFY(jobs.Print(true, pdf));
+        QString words;
+        for (int page = 1; page <= PdfPageCount(pdf); ++page)
+            words += PdfPageWords(pdf, page) + QLatin1Char(' ');
+
+        const QVector<QStringList> samples = ListedSamples(UartData.ReportPrintHtml);
+        QCOMPARE(samples.size(), count);
+        for (const QStringList &cells : samples) {
+            // Number, date, the time when it is not wrapped below, values.
+            QString pattern = QStringLiteral("(^| )") + QRegularExpression::escape(cells.at(0))
+                              + QLatin1Char(' ')
+                              + QRegularExpression::escape(cells.at(1).section(' ', 0, 0))
+                              + QStringLiteral(" (\\S+ )?");
+            for (const QString &value : cells.mid(2))
+                pattern += QRegularExpression::escape(value) + QLatin1Char(' ');
+            QVERIFY2(words.contains(QRegularExpression(pattern)), qPrintable(cells.join(' ')));
+        }
+        const double paperInches = 210.0 / 25.4;
+        for (double inches : PdfImageWidthsInches(pdf))
+            QVERIFY2(inches < paperInches - 1.5, qPrintable(QString::number(inches)));
     }
 
     // The window goes while its worker still paints; the file is finished

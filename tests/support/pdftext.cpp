@@ -38,12 +38,35 @@ QString PdfPageText(const QString &path, int page)
                 QStringLiteral("-l"), QString::number(page), path, QStringLiteral("-")});
 }
 
-int PdfImageCount(const QString &path)
+namespace {
+
+QStringList ImageLines(const QString &path)
 {
+    QStringList images;
     const QStringList lines = Run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), path})
                                   .split(QLatin1Char('\n'));
-    int images = 0;
-    for (const QString &line : lines)
-        images += line.contains(QLatin1String(" image "));
+    for (const QString &line : lines) {
+        if (line.contains(QLatin1String(" image ")))
+            images.append(line);
+    }
     return images;
+}
+
+} // namespace
+
+int PdfImageCount(const QString &path)
+{
+    return ImageLines(path).size();
+}
+
+// page num type width height color comp bpc enc interp object ID x-ppi y-ppi ...
+QVector<double> PdfImageWidthsInches(const QString &path)
+{
+    QVector<double> widths;
+    for (const QString &line : ImageLines(path)) {
+        const QStringList fields = line.simplified().split(QLatin1Char(' '));
+        if (fields.size() > 12)
+            widths.append(fields.at(3).toDouble() / fields.at(12).toDouble());
+    }
+    return widths;
 }

@@ -6,6 +6,7 @@
 // page (pdftotext -layout). Empty results when the tool fails.
 
 #include <QString>
+#include <QVector>
 
 int PdfPageCount(const QString &path);
 QString PdfInfoLine(const QString &path, const QString &key);
@@ -17,5 +18,8 @@ inline QString PdfPageWords(const QString &path, int page)
 }
 // Number of pictures in the file (pdfimages -list).
 int PdfImageCount(const QString &path);
+// The printed width of each picture in inches, from its pixels and the
+// resolution it is placed at (pdfimages -list).
+QVector<double> PdfImageWidthsInches(const QString &path);
 
 #endif // TESTS_SUPPORT_PDFTEXT_H

@@ -1,0 +1,88 @@
+// Speed of printing the Summary Report tab of a 70000-sample record, as the
+// print job does it: the report's print HTML, with the chart picture the
+// report rebuild left, printed into a PDF file of A4 pages on the worker.
+// Prints the time, the page count and the peak memory of the process.
+//
+//     bench_reportprint                      decibel and 4423, each in a process of its own
+//     bench_reportprint 4423                 one model, the whole record
+//     bench_reportprint 4423 200 a.pdf       the first 200 samples, the print-out kept as a.pdf
+
+#include <QCoreApplication>
+#include <QPrinter>
+#include <QProcess>
+
+#include "bench/benchrecord.h"
+#include "bench/benchutil.h"
+#include "export/thread.h"
+#include "ui/mainwindow.h"
+#include "ui_mainwindow.h"
+
+namespace {
+
+int PdfPages(const QString &path)
+{
+    QProcess pdfinfo;
+    pdfinfo.start(QStringLiteral("pdfinfo"), {path});
+    pdfinfo.waitForFinished();
+    const QString info = QString::fromLocal8Bit(pdfinfo.readAllStandardOutput());
+    return info.section(QStringLiteral("Pages:"), 1)
+        .section(QLatin1Char('\n'), 0, 0)
+        .trimmed()
+        .toInt();
+}
+
+std::unique_ptr<QPrinter> PdfPrinter(const QString &path)
+{
+    auto printer = std::make_unique<QPrinter>(QPrinter::ScreenResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setPageSize(QPageSize(QPageSize::A4));
+    printer->setOutputFileName(path);
+    return printer;
+}
+
+// Each model in a process of its own, so that each peak is its own.
+int RunEachModel(const char *program)
+{
+    for (const char *model : {"6201", "4423"}) {
+        QProcess child;
+        child.setProcessChannelMode(QProcess::ForwardedChannels);
+        child.start(QString::fromLocal8Bit(program), {QString::fromLatin1(model)});
+        child.waitForFinished(-1);
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc < 2)
+        return RunEachModel(argv[0]);
+    BenchApplication bench(argc, argv);
+    const QString work = bench.work.path();
+    const int model = QByteArray(argv[1]).toInt();
+    MainWindow window;
+    window.show();
+    window.ui->stackedWidget->setCurrentWidget(window.ui->pageGraph);
+    QCoreApplication::processEvents();
+    ShowBenchRecord(model, model / 100 == 44 ? 500 : 0, work);
+    if (argc > 2)
+        UartData.Lognum = UartData.ShowEnd = qBound(1, QByteArray(argv[2]).toInt(), UartData.Lognum);
+    window.UpdateDataTable();
+    window.PlotRecordChart();
+    window.RebuildReport();
+    const QString pdf
+        = argc > 3 ? QString::fromLocal8Bit(argv[3]) : work + QStringLiteral("/report.pdf");
+
+    Thread worker;
+    UartData.PrintHtml = UartData.ReportPrintHtml;
+    const BenchStats print = RunTimed(1, [&] {
+        worker.SetPrintJob(PdfPrinter(pdf), QImage(), PrintTable());
+        worker.PrintReportWork();
+    });
+    const QByteArray label = "report tab " + QByteArray(argv[1]);
+    PrintStats(label.constData(), print);
+    std::printf("  %d samples, %d characters of print HTML, %d pages (A4), peak %.0f MB\n",
+                UartData.Lognum, UartData.ReportPrintHtml.size(), PdfPages(pdf), PeakMegabytes());
+    return 0;
+}

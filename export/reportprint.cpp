@@ -1,0 +1,322 @@
+#include "export/reportprint.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPrinter>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
+#include <QtMath>
+
+#include <algorithm>
+
+#include "export/tablerows.h"
+#include "platform/reportpage.h"
+
+namespace {
+
+constexpr double MarginCm = 2.0;
+// The last rows of the long table join its first body row where the columns
+// are measured, so that they hold the longest sample numbers too.
+constexpr int MeasuredLastRows = 40;
+
+int LaidOutWidth(const BuiltSegment &built)
+{
+    return qCeil(built.document->documentLayout()->documentSize().width());
+}
+
+// Fills the printer's pages from the top, each page's body between the
+// margins, and numbers them.
+class PagePainter {
+public:
+    PagePainter(QPrinter &printer, QPainter &painter)
+        : printer(printer)
+        , painter(painter)
+    {
+        const double margin = MarginCm / 2.54 * painter.device()->logicalDpiY();
+        body = QRectF(margin, margin, printer.width() - 2.0 * margin,
+                      printer.height() - 2.0 * margin);
+    }
+
+    double BodyWidth() const { return body.width(); }
+    bool AtPageTop() const { return used <= 0.0; }
+    // Where the next block goes, in the units of a page drawn at scale.
+    double Top(double scale) const { return used / scale; }
+    void Advance(double height, double scale) { used += height * scale; }
+
+    // Whether a block of that height fits on the page begun; on an empty
+    // page anything fits.
+    bool Fits(double height, double scale) const
+    {
+        return AtPageTop() || used + height * scale <= body.height();
+    }
+
+    // Numbers the page and begins the next; false when the printer took no
+    // further page.
+    bool NewPage()
+    {
+        PaintPageNumber();
+        used = 0.0;
+        ++page;
+        return printer.newPage();
+    }
+
+    // Page coordinates at the scale: the body's top left is (0, 0).
+    void SetPageTransform(double scale)
+    {
+        painter.resetTransform();
+        painter.translate(body.topLeft());
+        painter.scale(scale, scale);
+    }
+
+    // Paints the piece's band; false when the printer took no further page.
+    bool PaintSegment(const BuiltSegment &segment, double scale)
+    {
+        const QVector<double> breaks = PageBreaks(segment);
+        double top = segment.top;
+        while (top < segment.bottom) {
+            const double room = (body.height() - used) / scale;
+            if (segment.bottom - top <= room) {
+                PaintBand(segment, scale, top, segment.bottom);
+                Advance(segment.bottom - top, scale);
+                return true;
+            }
+            const auto after = std::upper_bound(breaks.begin(), breaks.end(), top + room);
+            double end = after != breaks.begin() ? *(after - 1) : top;
+            if (end <= top) {
+                // Nothing more fits on a page begun; on an empty page the
+                // block or row is taller than a page and is cut.
+                if (!AtPageTop()) {
+                    if (!NewPage())
+                        return false;
+                    continue;
+                }
+                end = top + room;
+            }
+            PaintBand(segment, scale, top, end);
+            if (!NewPage())
+                return false;
+            top = end;
+        }
+        return true;
+    }
+
+    void Finish() { PaintPageNumber(); }
+
+private:
+    void PaintBand(const BuiltSegment &segment, double scale, double top, double bottom)
+    {
+        painter.save();
+        SetPageTransform(scale);
+        painter.translate(0.0, Top(scale) - top);
+        const QRectF band(0.0, top, body.width() / scale, bottom - top);
+        painter.setClipRect(band);
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.clip = band;
+        context.palette.setColor(QPalette::Text, Qt::black);
+        segment.document->documentLayout()->draw(&painter, context);
+        painter.restore();
+    }
+
+    // At the foot of the page, right-aligned with the body, where Qt's own
+    // document print puts it.
+    void PaintPageNumber()
+    {
+        painter.save();
+        painter.resetTransform();
+        painter.setClipping(false);
+        painter.setPen(Qt::black);
+        const QFont font;
+        painter.setFont(font);
+        const QString number = QString::number(page);
+        const QFontMetricsF metrics(font, painter.device());
+        const double point = painter.device()->logicalDpiY() / 72.0;
+        painter.drawText(QPointF(body.right() - metrics.horizontalAdvance(number),
+                                 body.bottom() + metrics.ascent() + 5.0 * point),
+                         number);
+        painter.restore();
+    }
+
+    QPrinter &printer;
+    QPainter &painter;
+    QRectF body;
+    double used = 0.0;   // of the current page's body height, in device units
+    int page = 1;
+};
+
+// The page cut for printing around its longest table: the head (all before
+// the table and its first row, the header), the table's further rows, set
+// straight onto the pages, and the tail (what follows the table).
+struct PrintCut {
+    PageSegment head;
+    PageSegment measuring;    // the head with the first body row and the last rows
+    QVector<int> rowStarts;   // of the rows after the header, and where the last ends
+    PageSegment tail;
+    bool HasRows() const { return rowStarts.size() > 1; }
+};
+
+PrintCut CutForPrint(const QByteArray &html)
+{
+    PrintCut cut;
+    const QVector<TableSpan> tables = TopLevelTables(html);
+    const TableSpan *longest = nullptr;
+    for (const TableSpan &table : tables) {
+        if (!longest || table.rows.size() > longest->rows.size())
+            longest = &table;
+    }
+    if (!longest || longest->rows.size() < 2 || longest->closerStart < 0) {
+        cut.head = PageSegment{html, false, false};
+        return cut;
+    }
+    const QVector<int> &rows = longest->rows;
+    const QByteArray closer("</table>");
+    const int end = longest->closerStart;
+    cut.head = PageSegment{html.left(rows.at(1)) + closer, false, true};
+    const int secondBody = rows.size() > 2 ? rows.at(2) : end;
+    const int lastRows = qMax(2, rows.size() - MeasuredLastRows);
+    const QByteArray last = lastRows < rows.size() ? html.mid(rows.at(lastRows), end - rows.at(lastRows))
+                                                   : QByteArray();
+    cut.measuring = PageSegment{html.left(secondBody) + last + closer, false, true};
+    cut.rowStarts = rows.mid(1);
+    cut.rowStarts.append(end);
+    const QByteArray after = html.mid(end + closer.size());
+    cut.tail = PageSegment{html.left(OpeningLength(html, longest->openerStart)) + after, false, false};
+    return cut;
+}
+
+// True when the tail shows anything: text outside its tags, or a picture or
+// a table.
+bool ShowsAnything(const QByteArray &tail, int openingLength)
+{
+    bool inTag = false;
+    for (int i = openingLength; i < tail.size(); ++i) {
+        const char c = tail.at(i);
+        if (c == '<') {
+            inTag = true;
+            const QByteArray name = tail.mid(i + 1, 5).toLower();
+            if (name.startsWith("img") || name.startsWith("table"))
+                return true;
+        } else if (c == '>') {
+            inTag = false;
+        } else if (!inTag && !QByteArray(" \t\r\n").contains(c)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The width to lay the page out at, measured on `measuring`: the paper's, or
+// the width its tables need when that is more. The long table's columns are
+// measured for that width; the last layout of `measuring` is kept for the
+// look of its rows.
+int MeasurePage(ReportPage &page, const PageSegment &measuring, int paperWidth,
+                BuiltSegment *measured)
+{
+    const ReportPage probe{page.folder, {measuring}, {}};
+    int width = paperWidth;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        page.columnWidths.clear();
+        delete measured->document;
+        *measured = BuildPageSegment(probe, 0, width, &page.columnWidths);
+        const int needed = LaidOutWidth(*measured);
+        if (needed <= width)
+            break;
+        width = needed;
+    }
+    return width;
+}
+
+QTextTable *LastTable(QTextDocument *document)
+{
+    const QList<QTextFrame *> frames = document->rootFrame()->childFrames();
+    return frames.isEmpty() ? nullptr : qobject_cast<QTextTable *>(frames.last());
+}
+
+class ReportPrint {
+public:
+    ReportPrint(QPrinter &printer, QPainter &painter, const QString &folder)
+        : painter(painter)
+        , pages(printer, painter)
+    {
+        page.folder = folder;
+    }
+
+    bool Print(const QByteArray &html)
+    {
+        const PrintCut cut = CutForPrint(html);
+        page.segments = {cut.head};
+        BuiltSegment measured;
+        width = MeasurePage(page, cut.HasRows() ? cut.measuring : cut.head, PaperWidth(),
+                            &measured);
+        TableRowLook look;
+        if (cut.HasRows())
+            if (QTextTable *table = LastTable(measured.document))
+                look = ReadRowLook(measured.document, table, 1);
+        delete measured.document;
+
+        bool printing = PaintPiece(page);
+        if (printing && cut.HasRows() && look.IsValid())
+            printing = PaintRows(html, cut.rowStarts, look);
+        if (printing && cut.HasRows()
+            && ShowsAnything(cut.tail.html, OpeningLength(cut.tail.html, cut.tail.html.size())))
+            printing = PaintPiece(ReportPage{page.folder, {cut.tail}, {}});
+        if (printing)
+            pages.Finish();
+        return printing;
+    }
+
+private:
+    int PaperWidth() const { return qFloor(pages.BodyWidth()); }
+
+    double Scale(int laidOut) const { return qMin(1.0, pages.BodyWidth() / qMax(width, laidOut)); }
+
+    bool PaintPiece(const ReportPage &piece)
+    {
+        const BuiltSegment built = BuildPageSegment(piece, 0, width);
+        const bool painted = pages.PaintSegment(built, Scale(LaidOutWidth(built)));
+        delete built.document;
+        return painted;
+    }
+
+    // Row after row, each whole on one page.
+    bool PaintRows(const QByteArray &html, const QVector<int> &starts, const TableRowLook &look)
+    {
+        const double scale = Scale(width);
+        TableRowPainter rows(painter, look);
+        pages.SetPageTransform(scale);
+        for (int row = 0; row + 1 < starts.size(); ++row) {
+            const SetRow set = rows.Set(
+                RowCellTexts(QByteArray::fromRawData(html.constData() + starts.at(row),
+                                                     starts.at(row + 1) - starts.at(row))));
+            // Room for the row and the rule below it.
+            if (!pages.Fits(set.height + look.ruleWidth, scale)) {
+                rows.DrawRules();
+                if (!pages.NewPage())
+                    return false;
+                pages.SetPageTransform(scale);
+            }
+            rows.Paint(set, pages.Top(scale), pages.AtPageTop());
+            pages.Advance(set.height, scale);
+        }
+        rows.DrawRules();
+        pages.Advance(look.ruleWidth, scale);
+        return true;
+    }
+
+    QPainter &painter;
+    PagePainter pages;
+    ReportPage page;
+    int width = 0;
+};
+
+} // namespace
+
+bool PrintReportPage(const QString &html, const QString &folder, QPrinter *printer)
+{
+    QPainter painter;
+    if (!painter.begin(printer))
+        return false;
+    const bool printed = ReportPrint(*printer, painter, folder).Print(Gb2312PageBytes(html));
+    return painter.end() && printed;
+}
