@@ -17,6 +17,7 @@
 #include "export/filejob.h"
 #include "export/joboutcome.h"
 #include "export/thread.h"
+#include "ui/dialogframe.h"
 #include "ui/dialogseam.h"
 #include "ui/qmessagedialog.h"
 #include "view/captions.h"
@@ -44,6 +45,14 @@ QString DefaultExportName(const char *prefix)
 {
     return QDir::currentPath() + QStringLiteral("/Data/Data Reports") + QString::fromLatin1(prefix)
         + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddhhmmss"));
+}
+
+// A reason goes into a sentence that ends with its own full stop.
+QString WithoutFullStop(QString reason)
+{
+    if (reason.endsWith(QLatin1Char('.')) || reason.endsWith(QChar(0x3002)))
+        reason.chop(1);
+    return reason;
 }
 
 QFont DialogFont(int pointSize)
@@ -162,6 +171,9 @@ void MainWindow::ShowExportOutcome(const JobOutcome &outcome)
         dialog.SetOKText(tr("Open"), text);
         dialog.SetCloseText(tr("Close"), text);
         dialog.SetMessageText(tr("Report saved as %1!").arg(name), text);
+        // Closing the question opens nothing, however it is closed.
+        dialog.SetTitleBarCloseAccepts(false);
+        CentreDialog(&dialog, this);
         if (DialogSeam::Exec(dialog) == QDialog::Accepted)
             OpenExportedFile(name);
         return;
@@ -170,9 +182,11 @@ void MainWindow::ShowExportOutcome(const JobOutcome &outcome)
     dialog.SetTitleText(failed ? tr("Export failed") : tr("Nothing exported"), DialogFont(24));
     dialog.SetOKText(tr("OK"), text);
     dialog.HideCloseButton(true);
-    dialog.SetMessageText(failed ? tr("%1 could not be written: %2.").arg(name, outcome.Reason)
-                                 : tr("No file was written: %1.").arg(outcome.Reason),
+    const QString reason = WithoutFullStop(outcome.Reason);
+    dialog.SetMessageText(failed ? tr("%1 could not be written: %2.").arg(name, reason)
+                                 : tr("No file was written: %1.").arg(reason),
                           text);
+    CentreDialog(&dialog, this);
     DialogSeam::Exec(dialog);
 }
 

@@ -4,12 +4,15 @@
 
 #include "app/uartdatastore.h"
 #include "tests/support/workdir.h"
+#include "ui/dialogframe.h"
 #include "ui/qmessagedialog.h"
 #include "ui/sounddeviceinfodialog.h"
 #include "ui/systemsettingsdialog.h"
 #include "ui/titlebar.h"
 
+#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QScreen>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -138,6 +141,7 @@ private slots:
             QTest::addRow("%sbar close", tag) << hideClose << click("titleButtonClose") << 1;
             QTest::addRow("%sCtrl+W", tag) << hideClose << key(Qt::Key_W, Qt::ControlModifier) << 1;
             QTest::addRow("%sEscape", tag) << hideClose << key(Qt::Key_Escape, {}) << 0;
+            QTest::addRow("%sReturn", tag) << hideClose << key(Qt::Key_Return, {}) << 1;
         }
         QTest::newRow("Close") << false << click("pushButtonClose") << 0;
     }
@@ -152,8 +156,8 @@ private slots:
         QCOMPARE(execWith(dialog, [&] { action(dialog); }), result);
     }
 
-    // The status dialog ends accepted by Close and the bar's close button,
-    // rejected by Escape.
+    // The status dialog ends accepted by Close, the bar's close button and
+    // Return, rejected by Escape.
     void statusDialogEnds()
     {
         for (const char *button : {"pushButtonClose", "titleButtonClose"}) {
@@ -161,6 +165,8 @@ private slots:
             const auto click = [&] { QTest::mouseClick(child(dialog, button), Qt::LeftButton); };
             QCOMPARE(execWith(dialog, click), 1);
         }
+        SoundDeviceInfoDialog returned;
+        QCOMPARE(execWith(returned, [&] { QTest::keyClick(&returned, Qt::Key_Return); }), 1);
         SoundDeviceInfoDialog escaped;
         QCOMPARE(execWith(escaped, [&] { QTest::keyClick(&escaped, Qt::Key_Escape); }), 0);
     }
@@ -184,6 +190,46 @@ private slots:
         QVERIFY(row->itemAt(0)->spacerItem() && row->itemAt(3)->spacerItem());
         QTRY_VERIFY(close->geometry().left() > ok->geometry().right());
         QVERIFY(close->geometry().right() < row->itemAt(3)->geometry().left());
+    }
+
+    // A message longer than the screen is wide wraps, a path at its
+    // separators, and the dialog stays on the screen; a short one keeps the
+    // form's width and one line. Both are centred on the window they are
+    // shown over.
+    void messageFitsTheScreen()
+    {
+        QString path = QStringLiteral("/home/user");
+        while (path.size() < 300)
+            path += QStringLiteral("/Measurements %1").arg(path.size());
+        const QString text = path + QStringLiteral("/MeterData.xls could not be written: "
+                                                   "Permission denied.");
+        QWidget window;
+        window.setGeometry(150, 120, 500, 360);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+
+        QMessageDialog longer;
+        longer.SetMessageText(text, QFont("Arial", 18));
+        CentreDialog(&longer, &window);
+        longer.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&longer));
+        QVERIFY2(area.contains(longer.frameGeometry()), qPrintable(QString::number(longer.width())));
+        auto *label = child<QLabel>(longer, "label");
+        QCOMPARE(label->text(), text);
+        QVERIFY(label->height() >= label->heightForWidth(label->width()));
+        QVERIFY(label->height() > 3 * QFontMetrics(label->font()).height());
+
+        QMessageDialog shorter;
+        shorter.SetMessageText("Please input the correct time.", QFont("Arial", 20));
+        CentreDialog(&shorter, &window);
+        shorter.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&shorter));
+        QCOMPARE(shorter.width(), 411);
+        auto *line = child<QLabel>(shorter, "label");
+        QCOMPARE(line->heightForWidth(line->width()), QFontMetrics(line->font()).height());
+        QVERIFY((shorter.frameGeometry().center() - window.frameGeometry().center())
+                    .manhattanLength() <= 2);
     }
 
     // Each setter gives its own widget the font and the text; unset, the

@@ -4,6 +4,7 @@
 // window while a job runs.
 
 #include <QComboBox>
+#include <QPushButton>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QThread>
@@ -195,6 +196,37 @@ private slots:
         QVERIFY(file.readAll().startsWith(starts));
     }
 
+    // The completion dialog opens the file only through "Open": Close, the
+    // title bar's close and Escape leave it alone.
+    void completionDialogOpensOnlyOnOpen_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("Open") << "pushButtonOK" << true;
+        QTest::newRow("Close") << "pushButtonClose" << false;
+        QTest::newRow("title bar close") << "titleButtonClose" << false;
+        QTest::newRow("Escape") << "" << false;
+    }
+
+    void completionDialogOpensOnlyOnOpen()
+    {
+        QFETCH(QString, button);
+        JobDriver jobs(window);
+        QVERIFY(jobs.OpenRecord(Record(3702, 10), dir->path()));
+        jobs.UserAction = [&](QDialog &dialog) {
+            if (button.isEmpty())
+                QTest::keyClick(&dialog, Qt::Key_Escape);
+            else
+                QTest::mouseClick(dialog.findChild<QPushButton *>(button), Qt::LeftButton);
+        };
+        opened.clear();
+        const QString path = dir->filePath(QStringLiteral("answered.csv"));
+        QVERIFY(jobs.RunFileJob("PushButtonExportCSVSlot", path));
+        QCOMPARE(jobs.Shown.last().title, QStringLiteral("Export completed"));
+        QFETCH(bool, opens);
+        QCOMPARE(opened, opens ? QList<QUrl> {QUrl::fromLocalFile(path)} : QList<QUrl> {});
+    }
+
     // A request that writes nothing says so in one dialog, or in none when
     // its save dialog was cancelled, and leaves what was there: refused (no
     // report, no samples, a job running), or a job whose file could not be
@@ -273,7 +305,8 @@ private slots:
         if (!title.isEmpty()) {
             const ShownDialog &shown = jobs.Shown[0];
             QCOMPARE(shown.title, title);
-            QVERIFY2(shown.text.contains(text) && !shown.text.contains(QStringLiteral("saved as")),
+            QVERIFY2(shown.text.contains(text) && !shown.text.contains(QStringLiteral("saved as"))
+                         && !shown.text.endsWith(QStringLiteral("..")),
                      qPrintable(shown.text));
             QVERIFY(shown.ok == QStringLiteral("OK") && shown.closeHidden);
         }

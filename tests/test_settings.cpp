@@ -326,6 +326,24 @@ private slots:
         QCOMPARE(readFile(UartDataStore::ConfigFilePath()), before);
     }
 
+    // Return in the dialog as it opens presses OK: no swatch takes it and
+    // asks for a colour.
+    void returnPressesOk()
+    {
+        const QColor before = UartData.ChannelColor[0];
+        const int result = runSettings([&](SystemSettingsDialog &dialog) {
+            dialog.show();
+            QApplication::setActiveWindow(&dialog);
+            QVERIFY(QTest::qWaitForWindowActive(&dialog));
+            QWidget *focus = QApplication::focusWidget();
+            QTest::keyClick(focus ? focus : &dialog, Qt::Key_Return);
+            QTest::keyClick(focus ? focus : &dialog, Qt::Key_Return);
+        });
+        QCOMPARE(result, 1);
+        QCOMPARE(ColourRequests, QStringList());
+        QCOMPARE(UartData.ChannelColor[0], before);
+    }
+
     // While an export job runs OK is refused and the dialog stays open;
     // nothing is stored or saved.
     void okRefusedWhileAJobRuns()

@@ -326,6 +326,9 @@ private slots:
         QCOMPARE(done.title, QStringLiteral("导出完成"));
         QCOMPARE(done.text, QStringLiteral("报告已保存为 %1！").arg(workbook));
         QCOMPARE(done.ok + done.close, QStringLiteral("打开关闭"));
+        QVERIFY(jobs.RunFileJob("SaveAsSlot", dir->filePath(QStringLiteral("chinese.doc"))));
+        QCOMPARE(jobs.Shown.last().text,
+                 QStringLiteral("未写入任何文件：另存为只能写入扩展名为 txt、pdf 或 csv 的文件。"));
         SoundDeviceInfoDialog status;
         QCOMPARE(TitleOf(status), QStringLiteral("设备信息"));
         SystemSettingsDialog settings(&window);

@@ -14,7 +14,10 @@
 // has been polished there under the bar's own style, that style's pixel
 // size would keep overriding the title font.
 
+#include <QRect>
+
 class QDialog;
+class QPushButton;
 class QWidget;
 class TitleBar;
 
@@ -23,5 +26,19 @@ TitleBar *CreateDialogTitleBar(QDialog *dialog);
 
 // Gives the bar the dialog icon and places it in strip (spacing 0, margins 0).
 void PlaceDialogTitleBar(TitleBar *bar, QWidget *strip);
+
+// Return presses `button` wherever the focus is: it is the dialog's default
+// button, and no other push button (a colour swatch, a title bar button)
+// takes Return for itself when it has the focus.
+void SetDefaultButton(QDialog *dialog, QPushButton *button);
+
+// The part of the screen a window may take: of the screen `window` is on,
+// or, for a window not shown yet, of the active window's or the primary one.
+QRect AvailableScreenArea(const QWidget *window);
+
+// Moves the dialog so that it is centred on `over` and lies within the
+// screen's available area; without `over`, or with `over` hidden, it is
+// centred on that area.
+void CentreDialog(QWidget *dialog, const QWidget *over);
 
 #endif // DIALOGFRAME_H

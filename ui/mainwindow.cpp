@@ -17,6 +17,7 @@
 #include "app/recordfile.h"
 #include "app/uartdatastore.h"
 #include "export/thread.h"
+#include "ui/dialogframe.h"
 #include "ui/dialogseam.h"
 #include "ui/qmessagedialog.h"
 #include "ui/titlebar.h"
@@ -170,6 +171,7 @@ void MainWindow::ShowMessage(QString title, QString text)
     dialog.SetOKText(tr("OK"), font);
     dialog.HideCloseButton(true);
     dialog.SetMessageText(text, font);
+    CentreDialog(&dialog, this);
     DialogSeam::Exec(dialog);
 }
 

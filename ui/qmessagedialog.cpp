@@ -6,12 +6,20 @@
 
 #include <QLabel>
 
+namespace {
+
+// As the form lays the dialog out.
+const QSize FormSize(411, 110);
+
+} // namespace
+
 QMessageDialog::QMessageDialog(QWidget *parent)
     : QDialog(parent, Qt::WindowFlags())
     , ui(new Ui_QMessageDialog)
 {
     ui->setupUi(this);
     InitTitleBar();
+    SetDefaultButton(this, ui->pushButtonOK);
     connect(ui->pushButtonOK, SIGNAL(clicked()), this, SLOT(accept()));
     connect(ui->pushButtonClose, SIGNAL(clicked()), this, SLOT(reject()));
 }
@@ -51,6 +59,30 @@ void QMessageDialog::SetMessageText(const QString &text, QFont font)
 {
     ui->label->setFont(font);
     ui->label->setText(text);
+    FitMessage();
+}
+
+// The message takes the room of its longest line, up to the screen's width;
+// the spacers around it shrink first. The height is what the title strip, the
+// message at that width and the buttons need, the form's at least.
+void QMessageDialog::FitMessage()
+{
+    QLabel *label = ui->label;
+    label->setWordWrap(true);
+    const QRect screen = AvailableScreenArea(this);
+    setMaximumWidth(screen.width());
+    const QMargins margins = ui->gridLayout->contentsMargins();
+    const int spacing = qMax(0, ui->gridLayout->horizontalSpacing());
+    const int chrome = 2 * (label->margin() + spacing) + margins.left() + margins.right();
+    const int text = qMax(0, qMin(label->fontMetrics().size(0, label->text()).width(),
+                                  screen.width() - chrome));
+    label->setMinimumWidth(text);
+    const int rowGaps = 4 * qMax(0, ui->gridLayout->verticalSpacing());
+    const int height = ui->widget->minimumSizeHint().height() + label->heightForWidth(text)
+                       + ui->horizontalLayout->minimumSize().height() + rowGaps + margins.top()
+                       + margins.bottom();
+    resize(qBound(FormSize.width(), text + chrome, screen.width()),
+           qMax(FormSize.height(), height));
 }
 
 void QMessageDialog::HideCloseButton(bool hide)
@@ -58,8 +90,16 @@ void QMessageDialog::HideCloseButton(bool hide)
     ui->pushButtonClose->setVisible(!hide);
 }
 
-// The title bar's close button ends the dialog as OK does.
+void QMessageDialog::SetTitleBarCloseAccepts(bool accepts)
+{
+    TitleBarCloseAccepts = accepts;
+}
+
+// The title bar's close button ends the dialog as OK does, or as Close.
 void QMessageDialog::PushButtonCloseSlot()
 {
-    accept();
+    if (TitleBarCloseAccepts)
+        accept();
+    else
+        reject();
 }

@@ -5,7 +5,12 @@
 // bar, one message line and an OK and a Close button. The caller sets the
 // title, message and button texts with a font each, runs exec() and destroys
 // the dialog. OK and the title bar's close button accept (1); Close and
-// Escape reject (0).
+// Escape reject (0). A question whose OK does something (the export
+// completion's "Open") lets the title bar's close count as Close instead.
+//
+// The dialog is as wide as its message on one line, but no narrower than its
+// form and no wider than the screen: a longer message wraps, a path at its
+// separators.
 
 #include <QDialog>
 #include <QFont>
@@ -27,15 +32,18 @@ public:
     void SetCloseText(const QString &text, QFont font);
     void SetMessageText(const QString &text, QFont font);
     void HideCloseButton(bool hide);
+    void SetTitleBarCloseAccepts(bool accepts);
 
 public slots:
     void PushButtonCloseSlot();
 
 private:
     void InitTitleBar();
+    void FitMessage();
 
     TitleBar *DialogTitleBar = nullptr;
     Ui_QMessageDialog *ui = nullptr;
+    bool TitleBarCloseAccepts = true;
 };
 
 #endif // QMESSAGEDIALOG_DIALOG_H

@@ -140,6 +140,7 @@ SoundDeviceInfoDialog::SoundDeviceInfoDialog(QWidget *parent)
     ui->setupUi(this);
     setWindowTitle(tr("Device Information"));
     InitTitleBar();
+    SetDefaultButton(this, ui->pushButtonClose);
     ShowPicture();
     connect(ui->pushButtonClose, SIGNAL(clicked()), this, SLOT(accept()));
     FillStartModeFields();

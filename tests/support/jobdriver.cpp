@@ -41,7 +41,11 @@ JobDriver::JobDriver(MainWindow *window)
 {
     DialogSeam::SetExecHandler([this](QDialog &dialog) {
         Shown << Capture(dialog);
-        return MessageAnswer;
+        if (!UserAction)
+            return MessageAnswer;
+        dialog.setResult(-1);
+        UserAction(dialog);
+        return dialog.result();
     });
     DialogSeam::SetSaveFileHandler(
         [this](QWidget *, const QString &caption, const QString &path, const QString &filter) {

@@ -15,6 +15,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 class MainWindow;
 struct SampleRecordOptions;
 
@@ -56,6 +58,9 @@ public:
     bool Print(bool accept, const QString &pdfPath = QString());
 
     int MessageAnswer = QDialog::Rejected;
+    // When set, answers the message and completion dialogs instead: what a
+    // user does in the dialog, which ends with the dialog's result.
+    std::function<void(QDialog &dialog)> UserAction;
     QList<ShownDialog> Shown;
     QList<SaveQuestion> Asked;
     QList<bool> BusyWhilePrinting;
