@@ -16,6 +16,8 @@ void MainWindow::ClassifyModel()
 void MainWindow::Timer1SSlot()
 {
     ui->dateTimeEditTimeSound->setDateTime(QDateTime::currentDateTime());
-    if (TracerShowDelay != 0 && --TracerShowDelay == 0)
+    if (TracerShowDelay != 0 && --TracerShowDelay == 0) {
         Tracer->setVisible(UartData.Show_TIP);
+        RedrawReadout();
+    }
 }

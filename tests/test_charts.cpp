@@ -447,6 +447,59 @@ private slots:
         QVERIFY(plot->yAxis->label().isEmpty());
     }
 
+    // A chart's axes are the same whichever record was shown before: no
+    // range, tick or label of an earlier two-axis chart stays on the right
+    // axis of a one-axis chart.
+    void axesDoNotDependOnTheChartBefore_data()
+    {
+        QTest::addColumn<int>("before");
+        QTest::addColumn<int>("model");
+        for (int model : {3701, 3709, 3710, 3721, 6201})
+            QTest::addRow("%d after 3702", model) << 3702 << model;
+        QTest::newRow("3701 after 4423") << 4423 << 3701;
+        QTest::newRow("3702 after 3701") << 3701 << 3702;
+    }
+
+    void axesDoNotDependOnTheChartBefore()
+    {
+        QFETCH(int, before);
+        QFETCH(int, model);
+        const auto axes = [](MainWindow &shown, int code) {
+            StartRecord(UartData, code, 20);
+            for (int i = 0; i < 20; ++i)
+                UartData.Humidity[i] = 80.0 + i;
+            FinishRecord(UartData);
+            shown.UpdateDataTable();
+            shown.PlotRecordChart();
+            QCustomPlot *chart = shown.CustomPlot;
+            chart->replot();
+            QStringList state;
+            for (QCPAxis *axis : chart->axisRect()->axes()) {
+                QVector<double> ticks;
+                QVector<QString> labels;
+                axis->ticker()->generate(axis->range(), axis->parentPlot()->locale(), 'g', 6,
+                                         ticks, nullptr, &labels);
+                state << QStringLiteral("%1 visible %2 ticks %3 labels %4 range %5..%6 "
+                                        "length %7 ticker %8")
+                             .arg(axis->axisType())
+                             .arg(axis->visible())
+                             .arg(axis->ticks())
+                             .arg(axis->tickLabels())
+                             .arg(axis->range().lower)
+                             .arg(axis->range().upper)
+                             .arg(axis->tickLengthIn())
+                             .arg(ticks.size());
+                state << axis->label();
+            }
+            return state;
+        };
+        MainWindow fresh;
+        fresh.CustomPlot->resize(plot->size());
+        const QStringList alone = axes(fresh, model);
+        axes(*window, before);
+        QCOMPARE(axes(*window, model), alone);
+    }
+
     void titleIsTrimmed_data()
     {
         QTest::addColumn<QString>("title");

@@ -9,7 +9,6 @@
 
 #include "app/recordfile.h"
 #include "app/uartdatastore.h"
-#include "device/periodtable.h"
 #include "platform/screenscale.h"
 #include "platform/singleinstance.h"
 #include "tests/support/workdir.h"
@@ -216,18 +215,6 @@ private slots:
         UartData.MeterModel = model;
         window->ClassifyModel();
         QTEST(UartData.ModelIndex, "index");
-    }
-
-    void periodChoices()
-    {
-        const int expected[] = {1,   2,    5,    10,   20,   30,    60,    120,
-                                300, 600,  1800, 3600, 7200, 21600, 43200, 43224};
-        for (int i = 0; i < PeriodChoiceCount; ++i)
-            QCOMPARE(PeriodForChoice(i), expected[i]);
-        QCOMPARE(PeriodForChoice(16), 0);
-        QCOMPARE(PeriodForChoice(-1), 0);
-        QCOMPARE(PeriodSeconds(43224), 86400);
-        QCOMPARE(PeriodSeconds(43200), 43200);
     }
 
     void secondInstanceIsRefused()

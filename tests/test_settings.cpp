@@ -18,6 +18,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTranslator>
 #include <QtTest>
@@ -416,6 +417,35 @@ private slots:
         QVERIFY(Window->ReportPreviewPending);
         QCOMPARE(Window->ui->tableWidgetDataList->rowCount(), 20);
         QCOMPARE(Window->CustomPlot->graph(0)->pen().color(), QColor(1, 2, 3));
+        ResetRecord(UartData);
+    }
+
+    // Accepted with a new date order, the read-out on show comes back written
+    // in it, for the sample it named, not with its old text.
+    void readOutFollowsTheNewDateOrder()
+    {
+        UartData.Show_TIP = true;
+        UartData.Dateformat = 0;
+        UartData.DateTimeFormat = "yyyy/MM/dd hh:mm:ss";
+        StartRecord(UartData, 3702, 20);
+        FinishRecord(UartData);
+        Window->UpdateDataTable();
+        Window->PlotRecordChart();
+        QCustomPlot *plot = Window->CustomPlot;
+        plot->resize(1000, 600);
+        plot->replot();
+        const double key = FixtureStart().addSecs(3 * 60).toTime_t();
+        QMouseEvent move(QEvent::MouseMove, QPointF(plot->xAxis->coordToPixel(key), 200.0),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        Window->showTracer(&move);
+        QVERIFY(Window->Tracer->label->text().endsWith("Time:2026/03/01 08:03:00"));
+        runSettings([&](SystemSettingsDialog &dialog) {
+            child<QComboBox>(dialog, "comboBoxTime")->setCurrentIndex(1);
+            click(dialog, "pushButtonok");
+        });
+        QVERIFY(Window->Tracer->tracer->visible());
+        QVERIFY2(Window->Tracer->label->text().endsWith("Time:01/03/2026 08:03:00"),
+                 qPrintable(Window->Tracer->label->text()));
         ResetRecord(UartData);
     }
 

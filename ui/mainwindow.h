@@ -61,6 +61,8 @@ public:
 
     // --- messages ----------------------------------------------------------
     void ShowMessage(QString title, QString text);
+    // The hover read-out written again for the record and format in force.
+    void RedrawReadout();
     // While an export or print job runs: says so and returns true.
     bool RefuseWhileJobRuns();
 
@@ -169,6 +171,8 @@ private:
     void InitListTable(const QVector<ListColumn> &columns);
     void FillListRows(const QVector<ListColumn> &columns);
     void BuildChart(const ChartPlan &plan);
+    void ShowReadoutAt(double x);
+    void ResetSecondAxes();
     void ShowEmptyChart();
     QString ComposeReport(ReportKind kind, bool printLayout);
 

@@ -25,5 +25,6 @@ void MainWindow::OpenSystemSettingsSlot()
     if (DialogSeam::Exec(dialog) != QDialog::Accepted)
         return;
     Tracer->setVisible(UartData.Show_TIP);
+    RedrawReadout();
     ui->widgetGraph->replot(QCustomPlot::rpRefreshHint);
 }

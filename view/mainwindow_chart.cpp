@@ -180,6 +180,7 @@ void MainWindow::BuildChart(const ChartPlan &plan)
     // 3-4: fonts; the previous chart goes, a row above the axis rect for the title
     SetChartFonts();
     plot->clearPlottables();
+    ResetSecondAxes();
     if (plot->plotLayout()->elementCount() == 1)
         plot->plotLayout()->insertRow(0);
     // 5-6: no record, no chart; the title
@@ -262,9 +263,12 @@ void MainWindow::BuildChart(const ChartPlan &plan)
             graph->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssDisc, LoneSampleDotSize));
     }
 
-    // 15: the full axes box, unless the second value axis has its own range
+    // 15: the full axes box, unless the second value axis has its own range;
+    // the top axis spans the record either way
     if (plan.Layout != AxisLayout::TwoAxes)
         plot->axisRect(0)->setupFullAxesBox(false);
+    else
+        plot->xAxis2->setRange(plot->xAxis->range());
 
     // 16: mouse interactions in zoom mode
     plot->setInteractions(ZoomMode ? QCP::Interactions(QCP::iRangeDrag | QCP::iRangeZoom
@@ -287,6 +291,23 @@ void MainWindow::BuildChart(const ChartPlan &plan)
     Tracer->setVisible(false);
     TracerShowDelay = 2;
     plot->replot(QCustomPlot::rpRefreshHint);
+}
+
+// The top and right axes as a new chart has them: no range, tick length or
+// label of the chart before stays on them, and only a chart whose right axis
+// has a range of its own (humidity) holds it to that range.
+void MainWindow::ResetSecondAxes()
+{
+    QCustomPlot *plot = CustomPlot;
+    disconnect(plot->yAxis2, qOverload<const QCPRange &>(&QCPAxis::rangeChanged), this,
+               &MainWindow::setyAxis2Range);
+    // The chart library's own defaults.
+    for (QCPAxis *axis : {plot->xAxis2, plot->yAxis2}) {
+        axis->setRange(0.0, 5.0);
+        axis->setTickLength(5, 0);
+        axis->setSubTickLength(2, 0);
+        axis->setLabel(QString());
+    }
 }
 
 // A record without samples: its title over an empty chart, with no axis,

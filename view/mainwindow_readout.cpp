@@ -42,7 +42,20 @@ void MainWindow::showTracer(QMouseEvent *event)
     if (x == LastTracerX || !UartData.Show_TIP || UartData.Lognum < 2)
         return;
     LastTracerX = x;
+    ShowReadoutAt(x);
+}
 
+// As it comes back after a rebuild or a settings change: written again where
+// the mouse last was, for the record and in the date format now in force,
+// never with the text it had before.
+void MainWindow::RedrawReadout()
+{
+    if (UartData.Show_TIP && UartData.Lognum >= 2 && CustomPlot->graphCount() > 0)
+        ShowReadoutAt(LastTracerX);
+}
+
+void MainWindow::ShowReadoutAt(double x)
+{
     const QCPRange visible = CustomPlot->xAxis->range();
     const bool flip = x > (visible.lower + visible.upper) * 0.5;
     const QCPGraph *curve = CustomPlot->graphCount() > 0 ? CustomPlot->graph(0) : nullptr;
