@@ -8,6 +8,8 @@
 // folder keeps construction, wiring and the shell.
 
 #include <QMainWindow>
+
+#include <limits>
 #include <QSharedPointer>
 #include <QStringList>
 
@@ -42,7 +44,7 @@ public:
     QCPTextElement *ChartTitle = nullptr;
     QSharedPointer<myTracer> Tracer;
     bool ZoomMode = false;
-    double LastTracerX = 0.0;
+    double LastTracerX = std::numeric_limits<double>::quiet_NaN();
     int TracerShowDelay = 0;       // seconds until the read-out comes back
     double YRangeUpper = 0.0;
     double YRangeLower = 0.0;

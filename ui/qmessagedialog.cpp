@@ -62,8 +62,8 @@ void QMessageDialog::SetMessageText(const QString &text, QFont font)
     FitMessage();
 }
 
-// The message takes the room of its longest line, up to the screen's width;
-// the spacers around it shrink first. The height is what the title strip, the
+// The message takes the room of its longest line, up to two thirds of the
+// screen's width; the spacers around it shrink first. The height is what the title strip, the
 // message at that width and the buttons need, the form's at least.
 void QMessageDialog::FitMessage()
 {
@@ -71,17 +71,18 @@ void QMessageDialog::FitMessage()
     label->setWordWrap(true);
     const QRect screen = AvailableScreenArea(this);
     setMaximumWidth(screen.width());
+    const int widest = qMax(FormSize.width(), screen.width() * 2 / 3);
     const QMargins margins = ui->gridLayout->contentsMargins();
     const int spacing = qMax(0, ui->gridLayout->horizontalSpacing());
     const int chrome = 2 * (label->margin() + spacing) + margins.left() + margins.right();
     const int text = qMax(0, qMin(label->fontMetrics().size(0, label->text()).width(),
-                                  screen.width() - chrome));
+                                  widest - chrome));
     label->setMinimumWidth(text);
     const int rowGaps = 4 * qMax(0, ui->gridLayout->verticalSpacing());
     const int height = ui->widget->minimumSizeHint().height() + label->heightForWidth(text)
                        + ui->horizontalLayout->minimumSize().height() + rowGaps + margins.top()
                        + margins.bottom();
-    resize(qBound(FormSize.width(), text + chrome, screen.width()),
+    resize(qBound(FormSize.width(), text + chrome, widest),
            qMax(FormSize.height(), height));
 }
 

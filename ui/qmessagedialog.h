@@ -9,8 +9,8 @@
 // completion's "Open") lets the title bar's close count as Close instead.
 //
 // The dialog is as wide as its message on one line, but no narrower than its
-// form and no wider than the screen: a longer message wraps, a path at its
-// separators.
+// form and no wider than two thirds of the screen: a longer message wraps, a
+// path at its separators.
 
 #include <QDialog>
 #include <QFont>

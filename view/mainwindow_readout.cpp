@@ -47,10 +47,12 @@ void MainWindow::showTracer(QMouseEvent *event)
 
 // As it comes back after a rebuild or a settings change: written again where
 // the mouse last was, for the record and in the date format now in force,
-// never with the text it had before.
+// never with the text it had before. Before the mouse has been over the
+// chart there is nothing to write.
 void MainWindow::RedrawReadout()
 {
-    if (UartData.Show_TIP && UartData.Lognum >= 2 && CustomPlot->graphCount() > 0)
+    if (UartData.Show_TIP && UartData.Lognum >= 2 && CustomPlot->graphCount() > 0
+        && !qIsNaN(LastTracerX))
         ShowReadoutAt(LastTracerX);
 }
 
