@@ -221,6 +221,11 @@ SampleTimeWriter SampleTimeWriter::ForRecord(const UartDataStore &store, bool ha
                             store.DateTimeFormat, halfSecondStamps);
 }
 
+SampleTimeWriter SampleTimeWriter::ForShownRecord(const UartDataStore &store)
+{
+    return ForRecord(store, UartDataStore::Family(store.RECModel) == 53 && store.HalfSecondStamps);
+}
+
 // Accepts formats made of yyyy, MM, dd, hh, HH, mm, ss and characters that
 // are not letters. Any other letter ("ap" makes hh a 12-hour field; names,
 // milliseconds) or a quote leaves the format to the slow path.

@@ -67,6 +67,9 @@ public:
                      bool halfSecondStamps = false);
     // The store's record in its configured format.
     static SampleTimeWriter ForRecord(const UartDataStore &store, bool halfSecondStamps = false);
+    // As the data list and the read-out show the record: a light record with
+    // half-second stamps carries them.
+    static SampleTimeWriter ForShownRecord(const UartDataStore &store);
 
     QString Text(int index) const;
     void Append(QString &out, int index) const;

@@ -119,7 +119,9 @@ QString MainWindow::CreateGenericReportHtml(bool printLayout)
 
 QString MainWindow::ComposeReport(ReportKind kind, bool printLayout)
 {
-    const SampleTimeWriter times = ReportTimesOf(kind);
+    // Light reports carry the half seconds of their record's stamps, as the
+    // list and the read-out do.
+    const SampleTimeWriter times = SampleTimeWriter::ForShownRecord(UartData);
     ReportContent content = ReportContentOf(kind, times);
     content.StartMode = StartModeText();
     content.RecordingTime = RecordingTimeText();

@@ -261,12 +261,6 @@ const ReportForm &ReportFormOf(ReportKind kind)
     return Forms[int(kind)];
 }
 
-SampleTimeWriter ReportTimesOf(ReportKind kind)
-{
-    return SampleTimeWriter::ForRecord(UartData,
-                                       kind == ReportKind::Light && UartData.HalfSecondStamps);
-}
-
 ReportContent ReportContentOf(ReportKind kind, const SampleTimeWriter &times)
 {
     const UartDataStore &s = UartData;

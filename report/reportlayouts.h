@@ -21,10 +21,6 @@ enum class ReportKind {
 
 const ReportForm &ReportFormOf(ReportKind kind);
 
-// Sample times as the record's reports write them: light records with
-// half-second stamps carry ".000"/".500".
-SampleTimeWriter ReportTimesOf(ReportKind kind);
-
 // Everything but the start mode and the recording time, which the main
 // window adds in its own translation.
 ReportContent ReportContentOf(ReportKind kind, const SampleTimeWriter &times);

@@ -246,11 +246,13 @@ private slots:
         QTest::addColumn<int>("index");
         const QVector<quint32> seconds{100, 101, 102, 103, 104};
         const QVector<quint32> everyTwo{100, 102, 104, 106};
-        QTest::newRow("1 s: between samples takes the later") << seconds << 102.5 << 3;
+        QTest::newRow("1 s: halfway takes the earlier") << seconds << 102.5 << 2;
         QTest::newRow("1 s: on a sample") << seconds << 102.0 << 2;
         QTest::newRow("2 s: within half before a sample") << everyTwo << 103.0 << 1;
         QTest::newRow("2 s: past the half") << everyTwo << 103.5 << 2;
-        QTest::newRow("3 s: half truncates to 1") << QVector<quint32>{0, 3, 6, 9} << 4.5 << 2;
+        QTest::newRow("3 s: half is 1.5") << QVector<quint32>{0, 3, 6, 9} << 4.5 << 1;
+        QTest::newRow("1 s: 0.3 past a sample") << seconds << 102.3 << 2;
+        QTest::newRow("1 s: 0.7 past a sample") << seconds << 102.7 << 3;
         QTest::newRow("left of first") << seconds << 50.0 << 0;
         QTest::newRow("right of last") << seconds << 500.0 << 4;
         QTest::newRow("right of duplicated last")

@@ -500,25 +500,31 @@ private slots:
         QCOMPARE(axes(*window, model), alone);
     }
 
-    void titleIsTrimmed_data()
+    // The title names the meter and its ID whatever the record file is
+    // called; the shorter variant drops 14 more characters of that text.
+    void titleNamesTheMeterAndItsId_data()
     {
-        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("file");
         QTest::addColumn<bool>("trim");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("meter and ID kept") << "Logger(A1)20260301080000.rec" << true << "Logger(A1)";
-        QTest::newRow("exactly 18 characters") << "20260301080000.rec" << true << "";
-        QTest::newRow("shorter than the cut") << "ShortTitle" << true << "ShortTitle";
-        QTest::newRow("32 dropped") << "Logger(A1)20260301080000.rec-and-more-text" << false
-                                    << "Logger(A1)";
+        QTest::newRow("the system's own name") << "20260301080000.rec" << true
+                                               << "Logger-3702(3702000001)";
+        QTest::newRow("renamed") << "office.rec" << true << "Logger-3702(3702000001)";
+        QTest::newRow("renamed, a long name")
+            << "Cold store 3, week 20 of 2024.rec" << true << "Logger-3702(3702000001)";
+        QTest::newRow("shorter variant") << "20260301080000.rec" << false << "Logger-37";
+        QTest::newRow("shorter variant, renamed") << "office.rec" << false << "Logger-37";
     }
 
-    void titleIsTrimmed()
+    void titleNamesTheMeterAndItsId()
     {
-        QFETCH(QString, title);
+        QFETCH(QString, file);
         QFETCH(bool, trim);
-        StartRecord(UartData, 6201, 3);
+        StartRecord(UartData, 3702, 3);
         FinishRecord(UartData);
-        UartData.RECTitle = title;
+        UartData.RECFileName = QStringLiteral("Logger-3702");
+        UartData.RECDeviceID = QStringLiteral("3702000001");
+        UartData.RECTitle = QStringLiteral("Logger-3702(3702000001)") + file;
         UartData.TitleTrim = trim;
         build();
         QTEST(window->ChartTitle->text(), "shown");
@@ -856,6 +862,22 @@ private slots:
         plot->xAxis->setRange(t.toTime_t() - 1.0, t.toTime_t() + 2.5);
         QVERIFY(readOutAt(t.toTime_t() + 0.5).startsWith(QStringLiteral("Light:200.0")));
         QVERIFY(readOutAt(t.toTime_t() + 1.5).startsWith(QStringLiteral("Light:400.0")));
+    }
+
+    // On a one-second record the read-out names the sample nearest the
+    // cursor: 0.3 s past a peak it is the peak, not the sample after it.
+    void readOutNamesTheNearestSample()
+    {
+        StartRecord(UartData, 6201, 5, 1);
+        const double values[] = {90.1, 92.0, 95.0, 92.8, 91.5};
+        std::copy(values, values + 5, UartData.DecibelValue);
+        FinishRecord(UartData);
+        window->UpdateDataTable();
+        build();
+        const double peak = FixtureStart().addSecs(2).toTime_t();
+        QVERIFY(readOutAt(peak + 0.3).startsWith(QStringLiteral("Decibel:95.0(dB)\nTime:2026/03/01 08:00:02")));
+        QVERIFY(readOutAt(peak + 0.7).startsWith(QStringLiteral("Decibel:92.8(dB)")));
+        QVERIFY(readOutAt(peak - 0.4).startsWith(QStringLiteral("Decibel:95.0(dB)")));
     }
 
     void readOutSnapsToTheRecordEnds()

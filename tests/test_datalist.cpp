@@ -299,7 +299,7 @@ private slots:
         std::copy(current, current + 4, UartData.Current);
         FinishRecord(UartData);
         window->UpdateDataTable();
-        QCOMPARE(cell(1, 2), QStringLiteral("12.5"));
+        QCOMPARE(cell(1, 2), QStringLiteral("12.500"));
         QCOMPARE(UartData.ExtremeIndex.Current.Max, 1);
         QCOMPARE(UartData.ExtremeIndex.Current.Min, 3);
         QCOMPARE(UartData.Averages.Current, 8.125);
@@ -312,6 +312,56 @@ private slots:
         QCOMPARE(UartData.ShownExtremes.Light.Max, 300.0);
         QCOMPARE(UartData.ExtremeIndex.Light.Min, 0);
         QCOMPARE(UartData.Averages.Light, 200.0);
+    }
+
+    // Current and voltage are listed with three decimals, light as its report
+    // writes it; a light record with half-second stamps lists the half
+    // second, as the read-out does.
+    void valueAndTimeCells_data()
+    {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<bool>("altUnit");
+        QTest::addColumn<int>("period");
+        QTest::addColumn<QStringList>("row1");
+        QTest::addColumn<QStringList>("row2");
+        const QString t = QStringLiteral("2026/03/01 08:00:");
+        QTest::newRow("current") << 3709 << false << 60 << QStringList{"2", t.left(14) + "01:00", "15.250"}
+                                 << QStringList{"3", t.left(14) + "02:00", "0.125"};
+        QTest::newRow("voltage") << 3710 << false << 60 << QStringList{"2", t.left(14) + "01:00", "15.250"}
+                                 << QStringList{"3", t.left(14) + "02:00", "0.125"};
+        QTest::newRow("light in lux, half seconds")
+            << 5301 << false << 1 << QStringList{"2", t + "00.500", "15.3"}
+            << QStringList{"3", t + "01.000", "0.1"};
+        QTest::newRow("light in foot-candles, half seconds")
+            << 5301 << true << 1 << QStringList{"2", t + "00.500", "1.42"}
+            << QStringList{"3", t + "01.000", "0.01"};
+    }
+
+    void valueAndTimeCells()
+    {
+        QFETCH(int, model);
+        QFETCH(bool, altUnit);
+        QFETCH(int, period);
+        StartRecord(UartData, model, 4, 60);
+        UartData.SamplePeriod = period;
+        UartData.AltUnit = altUnit;
+        const double values[] = {4.0, 15.25, 0.125, 3.5};
+        for (int i = 0; i < 4; ++i) {
+            UartData.Current[i] = UartData.Voltage[i] = UartData.LightRaw[i] = values[i];
+            if (period == 1)
+                UartData.SampleTime[i] = FixtureStart().addSecs(i / 2);
+        }
+        FinishRecord(UartData);
+        UartData.MarkHalfSecondStamps();
+        window->UpdateDataTable();
+        UartData.AltUnit = false;
+        QStringList row1, row2;
+        for (int column = 0; column < 3; ++column) {
+            row1 << cell(1, column);
+            row2 << cell(2, column);
+        }
+        QTEST(row1, "row1");
+        QTEST(row2, "row2");
     }
 
     void probesSkipMissingSamples()

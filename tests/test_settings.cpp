@@ -301,28 +301,43 @@ private slots:
         QVERIFY(Messages.isEmpty());
     }
 
-    // Cancel writes nothing and leaves the tip alone, but a colour chosen
-    // before stays in memory; a chooser closed without a choice keeps the
-    // colour.
-    void cancelKeepsTheFile()
+    // Cancel, Escape and the title bar's close change nothing: the tip, the
+    // colours in memory (one chosen in the dialog included) and the file stay
+    // as they were; a chooser closed without a choice keeps the swatch.
+    void cancelChangesNothing_data()
     {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Cancel") << "pushButtoncancel";
+        QTest::newRow("title bar close") << "titleButtonClose";
+        QTest::newRow("Escape") << "";
+    }
+
+    void cancelChangesNothing()
+    {
+        QFETCH(QString, how);
         QVERIFY(UartData.SaveConfig());
         const QByteArray before = readFile(UartDataStore::ConfigFilePath());
+        const QColor first = UartData.ChannelColor[0];
         ColourAnswers = {QColor(Qt::yellow), QColor()};
         QCPItemTracer *tip = Window->Tracer->tracer;
         tip->setVisible(false);
-        QString keptSwatch;
+        QString chosenSwatch, keptSwatch;
         const int result = runSettings([&](SystemSettingsDialog &dialog) {
             click(dialog, "pushButtonCorlor1");
             click(dialog, "pushButtonCorlor2");
+            chosenSwatch = child(dialog, "pushButtonCorlor1")->styleSheet();
             keptSwatch = child(dialog, "pushButtonCorlor2")->styleSheet();
             click(dialog, "checkBoxTIP");
-            click(dialog, "pushButtoncancel");
+            if (how.isEmpty())
+                QTest::keyClick(&dialog, Qt::Key_Escape);
+            else
+                click(dialog, how);
         });
         QCOMPARE(result, 0);
-        QCOMPARE(UartData.ChannelColor[0], QColor(Qt::yellow));
-        QCOMPARE(UartData.ChannelColor[1], QColor(0, 0, 255));
+        QCOMPARE(chosenSwatch, QString("color:red;background-color:rgb(255,255,0)"));
         QCOMPARE(keptSwatch, QString("color:red;background-color:rgb(0,0,255)"));
+        QCOMPARE(UartData.ChannelColor[0], first);
+        QCOMPARE(UartData.ChannelColor[1], QColor(0, 0, 255));
         QVERIFY(UartData.Show_TIP && !tip->visible());
         QCOMPARE(readFile(UartDataStore::ConfigFilePath()), before);
     }
@@ -450,7 +465,7 @@ private slots:
     }
 
     // The meter status opens from the menu and the meter picture, only with
-    // a meter connected.
+    // a meter connected; without one the user is told so.
     void meterStatusNeedsAMeter()
     {
         UartData.Connected = false;
@@ -459,6 +474,9 @@ private slots:
         Window->ui->action_Meter_Status->trigger();
         Window->ui->pushButtonLink->click();
         QVERIFY(OpenedDialogs.isEmpty());
+        const QString told = "Meter Status: No meter is connected. MeterLog shows records opened "
+                             "from files; it does not connect to meters.";
+        QCOMPARE(Messages, QStringList({told, told}));
         UartData.Connected = true;
         Window->ui->action_Meter_Status->trigger();
         Window->ui->pushButtonLink->click();

@@ -173,6 +173,7 @@ private:
     void InitListTable(const QVector<ListColumn> &columns);
     void FillListRows(const QVector<ListColumn> &columns);
     void BuildChart(const ChartPlan &plan);
+    QString ChartTitleText();
     void ShowReadoutAt(double x);
     void ResetSecondAxes();
     void ShowEmptyChart();

@@ -9,11 +9,16 @@
 #include "ui/systemsettingsdialog.h"
 #include "view/mytracer.h"
 
-// Without a connected meter there is no status to show.
+// Without a connected meter there is no status to show, and the user is told
+// so: MeterLog opens records from files and has no meter link.
 void MainWindow::OpenDeviceInfoSlot()
 {
-    if (!UartData.Connected)
+    if (!UartData.Connected) {
+        ShowMessage(tr("Meter Status"),
+                    tr("No meter is connected. MeterLog shows records opened from files; it "
+                       "does not connect to meters."));
         return;
+    }
     SoundDeviceInfoDialog dialog(nullptr);
     DialogSeam::Exec(dialog);
 }

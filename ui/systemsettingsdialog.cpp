@@ -70,8 +70,10 @@ void SystemSettingsDialog::LoadSettings()
     if (UartData.MeterType == 1)
         ShowSingleColourRow();
     const auto swatches = Swatches();
-    for (int channel = 0; channel < UartDataStore::ChannelColorCount; ++channel)
-        SetSwatch(swatches[channel], UartData.ChannelColor[channel]);
+    for (int channel = 0; channel < UartDataStore::ChannelColorCount; ++channel) {
+        ChosenColors[channel] = UartData.ChannelColor[channel];
+        SetSwatch(swatches[channel], ChosenColors[channel]);
+    }
     SelectDateOrder();
     ui->checkBoxDew->hide();
     ui->checkBoxID->hide();
@@ -133,15 +135,15 @@ std::array<QPushButton *, 5> SystemSettingsDialog::Swatches() const
             ui->pushButtonCorlor4, ui->pushButtonCorlor5};
 }
 
-// The chooser opens at white. A choice takes effect in memory at once and
-// reaches the file with the next save; closing the chooser without a choice
-// keeps the channel's colour.
+// The chooser opens at white. A choice shows on its swatch and comes into
+// force with OK; closing the chooser without a choice keeps the channel's
+// colour.
 void SystemSettingsDialog::ChooseColor(int channel)
 {
     const QColor chosen = DialogSeam::GetColor(Qt::white, nullptr, QString());
     if (!chosen.isValid())
         return;
-    UartData.ChannelColor[channel] = chosen;
+    ChosenColors[channel] = chosen;
     SetSwatch(Swatches()[channel], chosen);
 }
 
@@ -160,6 +162,8 @@ void SystemSettingsDialog::StoreSettings()
     const int language = ui->comboBoxLanguage->currentIndex();
     UartData.Language = language <= 0 ? FormLanguage : ui->comboBoxLanguage->currentText();
     UartData.Dateformat = ui->comboBoxTime->currentIndex();
+    for (int channel = 0; channel < UartDataStore::ChannelColorCount; ++channel)
+        UartData.ChannelColor[channel] = ChosenColors[channel];
 }
 
 // A failed save is told; the settings stay in force until the program ends.

@@ -4,9 +4,11 @@
 // The display settings of the program: hover tip, alarm lines, the five
 // curve colours, the language of the next start and the date order. OK
 // stores them in the data store, saves the configuration and has the main
-// window show the record on show with them; a colour takes effect in memory
-// as soon as it is chosen.
+// window show the record on show with them. Colours chosen in the dialog are
+// its own until OK puts them in force; Cancel, Escape and the title bar's
+// close change nothing.
 
+#include <QColor>
 #include <QDialog>
 
 #include <array>
@@ -49,6 +51,7 @@ private:
     TitleBar *DialogTitleBar = nullptr;
     Ui_SystemSettingsDialog *ui = nullptr;
     MainWindow *ParentWindow = nullptr;
+    std::array<QColor, 5> ChosenColors;   // the swatches, put in force by OK
 };
 
 #endif // SYSTEMSETTINGSDIALOG_H

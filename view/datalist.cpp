@@ -10,7 +10,7 @@ QString ListColumn::Text(int sample) const
 {
     if (Raw && Raw[sample] == UartDataStore::MissingValue)
         return QStringLiteral("----");
-    return NumberText(Values[sample], F1);
+    return NumberText(Values[sample], Format);
 }
 
 ListKind ListKindFor(int model)
@@ -55,11 +55,12 @@ QVector<ListColumn> ChannelListColumns(const UartDataStore &s)
         return columns;
     }
     if (model == 3709)
-        return {{MainTr(Caption::CurrentAxis), s.Current}};
+        return {{MainTr(Caption::CurrentAxis), s.Current, nullptr, F3}};
     if (model == 3710)
-        return {{MainTr(Caption::VoltageAxis), s.Voltage}};
+        return {{MainTr(Caption::VoltageAxis), s.Voltage, nullptr, F3}};
     if (UartDataStore::Family(model) == 53)
-        return {{MainTr(Caption::Light) + s.LightUnitLabel(), s.LightValue}};
+        return {{MainTr(Caption::Light) + s.LightUnitLabel(), s.LightValue, nullptr,
+                 s.AltUnit ? F2 : F1}};
 
     // Family 44: a missing reading is marked rather than listed as a number.
     QVector<ListColumn> columns {{MainTr(Caption::Temperature) + unit, s.TempValue, s.TempRaw},

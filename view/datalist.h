@@ -3,10 +3,13 @@
 
 // Which columns the data list shows for a record. Every variant lists "No."
 // and "Time" first, then one column per value array, each value written with
-// one decimal.
+// one decimal, but current and voltage with three and light as its report
+// writes it (one decimal in lux, two in foot-candles).
 
 #include <QString>
 #include <QVector>
+
+#include "app/textformat.h"
 
 class UartDataStore;
 
@@ -16,6 +19,7 @@ struct ListColumn {
     // Recorded values: where one is -500.0 the cell reads "----". Without
     // them every value is written as its number.
     const double *Raw = nullptr;
+    NumberFormat Format = F1;
 
     QString Text(int sample) const;
 };

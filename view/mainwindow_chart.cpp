@@ -37,6 +37,16 @@ void MainWindow::PlotRecordChart()
         ClearChart();  // no chart for this model
 }
 
+// The meter name with the device ID in parentheses, whatever the record file
+// is called; the shorter variant drops 14 more characters of it, as many as
+// the clock digits of the names the system gives its records.
+QString MainWindow::ChartTitleText()
+{
+    const QString title
+        = UartData.RECFileName + QLatin1Char('(') + UartData.RECDeviceID + QLatin1Char(')');
+    return UartData.TitleTrim ? title : title.left(title.length() - 14);
+}
+
 // An empty chart: nothing of the record shown before stays in it, nor in the
 // report's image of it.
 void MainWindow::ClearChart()
@@ -186,8 +196,7 @@ void MainWindow::BuildChart(const ChartPlan &plan)
     // 5-6: no record, no chart; the title
     if (UartData.RECFilePath.isEmpty())
         return;
-    const int trim = UartData.TitleTrim ? 18 : 32;
-    ChartTitle->setText(UartData.RECTitle.left(UartData.RECTitle.length() - trim));
+    ChartTitle->setText(ChartTitleText());
     if (!plot->plotLayout()->hasElement(0, 0) || plot->plotLayout()->element(0, 0) != ChartTitle)
         plot->plotLayout()->addElement(0, 0, ChartTitle);
     const int count = UartData.Lognum;

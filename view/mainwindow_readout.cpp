@@ -18,13 +18,6 @@ QString Fixed(double value, int decimals = 1)
     return QString::number(value, 'f', decimals);
 }
 
-// Light times carry their half second where the record has half-second
-// stamps.
-QString SampleTimeText(int i, bool light)
-{
-    return SampleTimeWriter::ForRecord(UartData, light && UartData.HalfSecondStamps).Text(i);
-}
-
 // A temperature-type value with its unit, or `missing` when the recorded
 // value says there is none.
 QString TemperatureText(double shown, double raw, const QString &missing)
@@ -83,7 +76,7 @@ void MainWindow::ShowReadoutAt(double x)
     QStringList lines;
     double tracerY = y;
     bool wide = false;
-    const QString timeLine = tr("Time:") + SampleTimeText(i, family == 53);
+    const QString timeLine = tr("Time:") + SampleTimeWriter::ForShownRecord(UartData).Text(i);
     if (family == 62) {
         lines << tr("Decibel:") + Fixed(UartData.DecibelValue[i]) + QStringLiteral("(dB)");
     } else if (family == 53) {

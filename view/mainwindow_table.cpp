@@ -180,7 +180,7 @@ void MainWindow::FillListRows(const QVector<ListColumn> &columns)
     QTableWidget *table = ui->tableWidgetDataList;
     const int start = UartData.ShowStart;
     const int end = UartData.ShowEnd;
-    const SampleTimeWriter times = SampleTimeWriter::ForRecord(UartData);
+    const SampleTimeWriter times = SampleTimeWriter::ForShownRecord(UartData);
     QAbstractItemModel *model = table->model();
     table->setUpdatesEnabled(false);
     {

@@ -199,10 +199,10 @@ double LightKey(const quint32 *times, int i)
 
 int SnapSampleIndex(const quint32 *times, int count, double xc)
 {
-    // Half the first interval in whole seconds, signed so that a falling
-    // first interval cannot wrap.
-    const qint64 half = count >= 2 ? (qint64(times[1]) - qint64(times[0])) / 2 : 0;
-    return SnapAnyIndex(count, double(half), xc, [times](int i) { return double(times[i]); });
+    // Half the first interval as a real number, so that on a one-second
+    // record the cursor names the nearest sample, not the next.
+    const double half = count >= 2 ? (double(times[1]) - double(times[0])) / 2.0 : 0.0;
+    return SnapAnyIndex(count, half, xc, [times](int i) { return double(times[i]); });
 }
 
 int SnapLightIndex(const quint32 *times, int count, double xc)

@@ -559,6 +559,14 @@
         <source>The report could not be shown: %1</source>
         <translation>无法显示报告：%1</translation>
     </message>
+    <message>
+        <source>Meter Status</source>
+        <translation>仪表状态</translation>
+    </message>
+    <message>
+        <source>No meter is connected. MeterLog shows records opened from files; it does not connect to meters.</source>
+        <translation>未连接仪表。MeterLog 只显示从文件打开的记录，不连接仪表。</translation>
+    </message>
 </context>
 <context>
     <name>OwnFiles</name>

@@ -559,6 +559,14 @@
         <source>The report could not be shown: %1</source>
         <translation>The report could not be shown: %1</translation>
     </message>
+    <message>
+        <source>Meter Status</source>
+        <translation>Meter Status</translation>
+    </message>
+    <message>
+        <source>No meter is connected. MeterLog shows records opened from files; it does not connect to meters.</source>
+        <translation>No meter is connected. MeterLog shows records opened from files; it does not connect to meters.</translation>
+    </message>
 </context>
 <context>
     <name>OwnFiles</name>
