@@ -15,6 +15,7 @@
 #include "tools/samplerecord.h"
 #include "ui/dialogseam.h"
 #include "ui/mainwindow.h"
+#include "ui/windowedges.h"
 #include "ui/qmessagedialog.h"
 #include "ui/titlebar.h"
 #include "ui_mainwindow.h"
@@ -215,6 +216,41 @@ private slots:
         UartData.MeterModel = model;
         window->ClassifyModel();
         QTEST(UartData.ModelIndex, "index");
+    }
+
+    // Restored, the frameless window fits its screen with room around it and
+    // is resized from its edges and corners like any desktop window;
+    // maximised, it has no edges to drag.
+    void restoredWindowResizesFromItsEdges()
+    {
+        QCOMPARE(RestoredGeometry(QRect(0, 0, 1920, 1080)), QRect(277, 156, 1366, 768));
+        QCOMPARE(RestoredGeometry(QRect(0, 0, 1280, 720)), QRect(64, 36, 1152, 648));
+        MainWindow shown;
+        shown.showNormal();
+        QVERIFY(QTest::qWaitForWindowExposed(&shown));
+        const QRect available = shown.screen()->availableGeometry();
+        QVERIFY2(available.contains(shown.frameGeometry()) && shown.width() < available.width(),
+                 qPrintable(QStringLiteral("%1x%2").arg(shown.width()).arg(shown.height())));
+        const auto drag = [&](Qt::Edges edges, QPoint by) {
+            auto *grip = shown.findChild<QWidget *>(QStringLiteral("edgeGrip%1").arg(int(edges)));
+            QVERIFY(grip && grip->isVisible());
+            const QPoint at = grip->rect().center();
+            QTest::mousePress(grip, Qt::LeftButton, {}, at);
+            const QPoint to = grip->mapToGlobal(at) + by;
+            QMouseEvent move(QEvent::MouseMove, grip->mapFromGlobal(to), to, Qt::NoButton,
+                             Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(grip, &move);
+            QTest::mouseRelease(grip, Qt::LeftButton, {}, grip->mapFromGlobal(to));
+        };
+        const QRect before = shown.geometry();
+        drag(Qt::BottomEdge | Qt::RightEdge, QPoint(8, -40));
+        QCOMPARE(shown.geometry(), before.adjusted(0, 0, 8, -40));
+        drag(Qt::LeftEdge, QPoint(-6, 0));
+        QCOMPARE(shown.geometry(), before.adjusted(-6, 0, 8, -40));
+        shown.showMaximized();
+        QVERIFY(shown.findChildren<QWidget *>(QRegularExpression("^edgeGrip")).size() == 8);
+        for (QWidget *grip : shown.findChildren<QWidget *>(QRegularExpression("^edgeGrip")))
+            QVERIFY(!grip->isVisible());
     }
 
     void secondInstanceIsRefused()

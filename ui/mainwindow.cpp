@@ -21,6 +21,7 @@
 #include "ui/dialogseam.h"
 #include "ui/qmessagedialog.h"
 #include "ui/titlebar.h"
+#include "ui/windowedges.h"
 #include "view/mytracer.h"
 
 static void InitResources()
@@ -85,18 +86,15 @@ void MainWindow::InstallTitleBar()
     connect(MainTitleBar, &TitleBar::send_close, this, &QWidget::close);
 }
 
-// The normal (restored) size: the 1366 x 768 the layout was drawn for,
-// centred and kept within the screen, also where no window manager carries
-// out the maximised state.
+// The normal (restored) size fits the screen, also where no window manager
+// carries out the maximised state; the frameless window gets edges to resize
+// it by.
 void MainWindow::PlaceOnScreen()
 {
+    new WindowEdges(this);
     QScreen *screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect available = screen->availableGeometry();
-    QRect normal(0, 0, qMin(1366, available.width()), qMin(768, available.height()));
-    normal.moveCenter(available.center());
-    setGeometry(normal);
+    if (screen)
+        setGeometry(RestoredGeometry(screen->availableGeometry(), minimumSizeHint()));
 }
 
 void MainWindow::CreateWorkers()
