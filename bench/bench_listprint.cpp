@@ -10,41 +10,15 @@
 //     bench_listprint 200 a.pdf          the first 200, the print-out kept as a.pdf
 //     bench_listprint 8000 a.pdf richtext
 
-#include <QPrinter>
-#include <QProcess>
 #include <QTextDocument>
 
 #include "bench/benchrecord.h"
+#include "bench/benchpdf.h"
 #include "bench/benchutil.h"
 #include "export/printhtml.h"
 #include "export/printtable.h"
 #include "ui/mainwindow.h"
 #include "ui_mainwindow.h"
-
-namespace {
-
-int PdfPages(const QString &path)
-{
-    QProcess pdfinfo;
-    pdfinfo.start(QStringLiteral("pdfinfo"), {path});
-    pdfinfo.waitForFinished();
-    const QString info = QString::fromLocal8Bit(pdfinfo.readAllStandardOutput());
-    return info.section(QStringLiteral("Pages:"), 1)
-        .section(QLatin1Char('\n'), 0, 0)
-        .trimmed()
-        .toInt();
-}
-
-std::unique_ptr<QPrinter> PdfPrinter(const QString &path)
-{
-    auto printer = std::make_unique<QPrinter>(QPrinter::ScreenResolution);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setPageSize(QPageSize(QPageSize::A4));
-    printer->setOutputFileName(path);
-    return printer;
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {

@@ -1,44 +1,24 @@
 // Speed of printing the Summary Report tab of a 70000-sample record, as the
 // print job does it: the report's print HTML, with the chart picture the
 // report rebuild left, printed into a PDF file of A4 pages on the worker.
-// Prints the time, the page count and the peak memory of the process.
+// Prints the time, the page count and the peak memory of the process, also
+// as it was before the print (the window, the record and its report).
 //
 //     bench_reportprint                      decibel and 4423, each in a process of its own
 //     bench_reportprint 4423                 one model, the whole record
 //     bench_reportprint 4423 200 a.pdf       the first 200 samples, the print-out kept as a.pdf
 
 #include <QCoreApplication>
-#include <QPrinter>
 #include <QProcess>
 
 #include "bench/benchrecord.h"
+#include "bench/benchpdf.h"
 #include "bench/benchutil.h"
 #include "export/thread.h"
 #include "ui/mainwindow.h"
 #include "ui_mainwindow.h"
 
 namespace {
-
-int PdfPages(const QString &path)
-{
-    QProcess pdfinfo;
-    pdfinfo.start(QStringLiteral("pdfinfo"), {path});
-    pdfinfo.waitForFinished();
-    const QString info = QString::fromLocal8Bit(pdfinfo.readAllStandardOutput());
-    return info.section(QStringLiteral("Pages:"), 1)
-        .section(QLatin1Char('\n'), 0, 0)
-        .trimmed()
-        .toInt();
-}
-
-std::unique_ptr<QPrinter> PdfPrinter(const QString &path)
-{
-    auto printer = std::make_unique<QPrinter>(QPrinter::ScreenResolution);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setPageSize(QPageSize(QPageSize::A4));
-    printer->setOutputFileName(path);
-    return printer;
-}
 
 // Each model in a process of its own, so that each peak is its own.
 int RunEachModel(const char *program)
@@ -74,6 +54,7 @@ int main(int argc, char *argv[])
     const QString pdf
         = argc > 3 ? QString::fromLocal8Bit(argv[3]) : work + QStringLiteral("/report.pdf");
 
+    const double beforePrint = PeakMegabytes();
     Thread worker;
     UartData.PrintHtml = UartData.ReportPrintHtml;
     const BenchStats print = RunTimed(1, [&] {
@@ -82,7 +63,9 @@ int main(int argc, char *argv[])
     });
     const QByteArray label = "report tab " + QByteArray(argv[1]);
     PrintStats(label.constData(), print);
-    std::printf("  %d samples, %d characters of print HTML, %d pages (A4), peak %.0f MB\n",
-                UartData.Lognum, UartData.ReportPrintHtml.size(), PdfPages(pdf), PeakMegabytes());
+    std::printf("  %d samples, %d characters of print HTML, %d pages (A4), peak %.0f MB "
+                "(%.0f MB before the print)\n",
+                UartData.Lognum, UartData.ReportPrintHtml.size(), PdfPages(pdf), PeakMegabytes(),
+                beforePrint);
     return 0;
 }
