@@ -17,8 +17,12 @@
 namespace {
 
 constexpr double MarginCm = 2.0;
-// The last rows of the long table join its first body row where the columns
-// are measured, so that they hold the longest sample numbers too.
+// A page whose longest table has no more rows than this prints as rich text
+// throughout: laying out and painting a few hundred rows takes the rich-text
+// engine a fraction of a second.
+constexpr int RichTextRows = 200;
+// The last rows of the long table join the rows its columns are measured
+// on, so that the columns hold the longest sample numbers too.
 constexpr int MeasuredLastRows = 40;
 
 int LaidOutWidth(const BuiltSegment &built)
@@ -147,14 +151,54 @@ private:
 
 // The page cut for printing around its longest table: the head (all before
 // the table and its first row, the header), the table's further rows, set
-// straight onto the pages, and the tail (what follows the table).
+// straight onto the pages, and the tail (what follows the table). A page
+// whose longest table is short is not cut (no rows): it prints as rich text
+// throughout.
 struct PrintCut {
     PageSegment head;
-    PageSegment measuring;    // the head with the first body row and the last rows
+    PageSegment measuring;    // the head with the rows that need the most room
     QVector<int> rowStarts;   // of the rows after the header, and where the last ends
     PageSegment tail;
     bool HasRows() const { return rowStarts.size() > 1; }
 };
+
+QByteArray RowBytes(const QByteArray &html, const QVector<int> &starts, int row)
+{
+    return QByteArray::fromRawData(html.constData() + starts.at(row),
+                                   starts.at(row + 1) - starts.at(row));
+}
+
+// The rows the columns are measured on: the first, the one with the longest
+// text of each column, and the last few (the longest sample numbers), in
+// their order.
+QByteArray MeasuredRows(const QByteArray &html, const QVector<int> &starts)
+{
+    const int rows = starts.size() - 1;
+    QVector<int> longest, chosen{0};
+    QVector<int> row;   // of each column's longest text so far
+    for (int r = 0; r < rows; ++r) {
+        const QStringList cells = RowCellTexts(RowBytes(html, starts, r));
+        for (int c = 0; c < cells.size(); ++c) {
+            if (c == longest.size()) {
+                longest.append(-1);
+                row.append(r);
+            }
+            if (cells.at(c).size() > longest.at(c)) {
+                longest[c] = cells.at(c).size();
+                row[c] = r;
+            }
+        }
+    }
+    chosen += row;
+    for (int r = qMax(0, rows - MeasuredLastRows); r < rows; ++r)
+        chosen.append(r);
+    std::sort(chosen.begin(), chosen.end());
+    chosen.erase(std::unique(chosen.begin(), chosen.end()), chosen.end());
+    QByteArray measured;
+    for (int r : chosen)
+        measured += RowBytes(html, starts, r);
+    return measured;
+}
 
 PrintCut CutForPrint(const QByteArray &html)
 {
@@ -165,21 +209,17 @@ PrintCut CutForPrint(const QByteArray &html)
         if (!longest || table.rows.size() > longest->rows.size())
             longest = &table;
     }
-    if (!longest || longest->rows.size() < 2 || longest->closerStart < 0) {
+    if (!longest || longest->rows.size() <= RichTextRows || longest->closerStart < 0) {
         cut.head = PageSegment{html, false, false};
         return cut;
     }
-    const QVector<int> &rows = longest->rows;
     const QByteArray closer("</table>");
     const int end = longest->closerStart;
-    cut.head = PageSegment{html.left(rows.at(1)) + closer, false, true};
-    const int secondBody = rows.size() > 2 ? rows.at(2) : end;
-    const int lastRows = qMax(2, rows.size() - MeasuredLastRows);
-    const QByteArray last = lastRows < rows.size() ? html.mid(rows.at(lastRows), end - rows.at(lastRows))
-                                                   : QByteArray();
-    cut.measuring = PageSegment{html.left(secondBody) + last + closer, false, true};
-    cut.rowStarts = rows.mid(1);
+    cut.rowStarts = longest->rows.mid(1);
     cut.rowStarts.append(end);
+    const QByteArray opening = html.left(cut.rowStarts.first());
+    cut.head = PageSegment{opening + closer, false, true};
+    cut.measuring = PageSegment{opening + MeasuredRows(html, cut.rowStarts) + closer, false, true};
     const QByteArray after = html.mid(end + closer.size());
     cut.tail = PageSegment{html.left(OpeningLength(html, longest->openerStart)) + after, false, false};
     return cut;
@@ -245,31 +285,50 @@ public:
     bool Print(const QByteArray &html)
     {
         const PrintCut cut = CutForPrint(html);
-        page.segments = {cut.head};
-        BuiltSegment measured;
-        width = MeasurePage(page, cut.HasRows() ? cut.measuring : cut.head, PaperWidth(),
-                            &measured);
-        TableRowLook look;
-        if (cut.HasRows())
+        if (cut.HasRows()) {
+            page.segments = {cut.head};
+            BuiltSegment measured;
+            width = MeasurePage(page, cut.measuring, PaperWidth(), &measured);
+            TableRowLook look;
             if (QTextTable *table = LastTable(measured.document))
                 look = ReadRowLook(measured.document, table, 1);
-        delete measured.document;
-
-        bool printing = PaintPiece(page);
-        if (printing && cut.HasRows() && look.IsValid())
-            printing = PaintRows(html, cut.rowStarts, look);
-        if (printing && cut.HasRows()
-            && ShowsAnything(cut.tail.html, OpeningLength(cut.tail.html, cut.tail.html.size())))
-            printing = PaintPiece(ReportPage{page.folder, {cut.tail}, {}});
-        if (printing)
-            pages.Finish();
-        return printing;
+            delete measured.document;
+            if (look.IsValid())
+                return PrintWithRows(html, cut, look);
+        }
+        return PrintAsRichText(html);
     }
 
 private:
     int PaperWidth() const { return qFloor(pages.BodyWidth()); }
 
     double Scale(int laidOut) const { return qMin(1.0, pages.BodyWidth() / qMax(width, laidOut)); }
+
+    bool PrintAsRichText(const QByteArray &html)
+    {
+        page.segments = {PageSegment{html, false, false}};
+        BuiltSegment measured;
+        width = MeasurePage(page, page.segments.first(), PaperWidth(), &measured);
+        delete measured.document;
+        return PaintPiece(page) && Finish();
+    }
+
+    bool PrintWithRows(const QByteArray &html, const PrintCut &cut, const TableRowLook &look)
+    {
+        if (!PaintPiece(page) || !PaintRows(html, cut.rowStarts, look))
+            return false;
+        const QByteArray &tail = cut.tail.html;
+        if (ShowsAnything(tail, OpeningLength(tail, tail.size()))
+            && !PaintPiece(ReportPage{page.folder, {cut.tail}, {}}))
+            return false;
+        return Finish();
+    }
+
+    bool Finish()
+    {
+        pages.Finish();
+        return true;
+    }
 
     bool PaintPiece(const ReportPage &piece)
     {
@@ -286,9 +345,7 @@ private:
         TableRowPainter rows(painter, look);
         pages.SetPageTransform(scale);
         for (int row = 0; row + 1 < starts.size(); ++row) {
-            const SetRow set = rows.Set(
-                RowCellTexts(QByteArray::fromRawData(html.constData() + starts.at(row),
-                                                     starts.at(row + 1) - starts.at(row))));
+            const SetRow set = rows.Set(RowCellTexts(RowBytes(html, starts, row)));
             // Room for the row and the rule below it.
             if (!pages.Fits(set.height + look.ruleWidth, scale)) {
                 rows.DrawRules();

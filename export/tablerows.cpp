@@ -6,10 +6,14 @@
 #include <QTextBlock>
 #include <QTextCodec>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <QTextLayout>
 #include <QTextTable>
 
+#include <cstring>
+
 #include "export/plainrowpainter.h"
+#include "platform/browserhtml.h"
 #include "platform/reportpage.h"
 
 namespace {
@@ -115,17 +119,32 @@ char Lower(char c)
     return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
 }
 
-// The lower-case name of the tag that starts at `at` (a '<'), with its '/'.
-QByteArray TagName(const QByteArray &html, int at)
+// True when the tag that starts at `at` (a '<') is `name` ("td", "/tr").
+bool TagIs(const QByteArray &html, int at, const char *name)
 {
-    QByteArray name;
-    for (int i = at + 1; i < html.size(); ++i) {
-        const char c = Lower(html.at(i));
-        if (!((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || (c == '/' && i == at + 1)))
-            break;
-        name.append(c);
+    const int length = int(qstrlen(name));
+    if (at + 1 + length > html.size())
+        return false;
+    for (int k = 0; k < length; ++k) {
+        if (Lower(html.at(at + 1 + k)) != name[k])
+            return false;
     }
-    return name;
+    const char after = at + 1 + length < html.size() ? Lower(html.at(at + 1 + length)) : '>';
+    return !((after >= 'a' && after <= 'z') || (after >= '0' && after <= '9'));
+}
+
+// Plain text needs no more than a copy: ASCII without references, single
+// blanks between words.
+bool IsPlainText(const QByteArray &bytes)
+{
+    char before = ' ';
+    for (const char c : bytes) {
+        if (uchar(c) >= 0x80 || c == '&' || c == '\t' || c == '\n' || c == '\r' || c == '\f'
+            || (c == ' ' && before == ' '))
+            return false;
+        before = c;
+    }
+    return before != ' ' || bytes.isEmpty();
 }
 
 QString DecodeText(const QByteArray &bytes)
@@ -137,61 +156,19 @@ QString DecodeText(const QByteArray &bytes)
     return QString::fromLatin1(bytes);
 }
 
-uint NamedReference(QStringView name)
-{
-    static const struct { const char *name; uint character; } Names[] = {
-        {"amp", '&'}, {"lt", '<'}, {"gt", '>'}, {"quot", '"'}, {"apos", '\''}, {"nbsp", 0xA0}};
-    for (const auto &entry : Names) {
-        if (name == QLatin1String(entry.name))
-            return entry.character;
-    }
-    return 0;
-}
-
-// "&#8451;", "&#x2109", "&amp;" read as a browser reads them; anything else
-// stays as typed.
-QString ReadReferences(const QString &text)
-{
-    if (!text.contains(QLatin1Char('&')))
-        return text;
-    QString out;
-    for (int i = 0; i < text.size(); ++i) {
-        if (text.at(i) != QLatin1Char('&')) {
-            out.append(text.at(i));
-            continue;
-        }
-        int end = i + 1;
-        uint character = 0;
-        if (end < text.size() && text.at(end) == QLatin1Char('#')) {
-            const bool hex = end + 1 < text.size() && text.at(end + 1).toLower() == QLatin1Char('x');
-            const int digits = end + (hex ? 2 : 1);
-            end = digits;
-            while (end < text.size() && (hex ? text.at(end).isLetterOrNumber() : text.at(end).isDigit()))
-                ++end;
-            bool ok = false;
-            character = text.mid(digits, end - digits).toUInt(&ok, hex ? 16 : 10);
-            if (!ok || end == digits)
-                character = 0;
-            else if (character == 0 || character > 0x10FFFF)
-                character = 0xFFFD;
-        } else {
-            while (end < text.size() && text.at(end).isLetterOrNumber())
-                ++end;
-            character = NamedReference(QStringView(text).mid(i + 1, end - i - 1));
-        }
-        if (character == 0) {
-            out.append(text.at(i));
-            continue;
-        }
-        out.append(QString::fromUcs4(&character, 1));
-        i = end < text.size() && text.at(end) == QLatin1Char(';') ? end : end - 1;
-    }
-    return out;
-}
-
+// A cell's text with runs of blanks made one and its character references
+// read as the rest of the page reads them (a browser's way, see
+// browserhtml.h).
 QString CellText(const QByteArray &bytes)
 {
-    return ReadReferences(DecodeText(bytes).simplified());
+    if (IsPlainText(bytes))
+        return QString::fromLatin1(bytes);
+    const QString text = DecodeText(bytes);
+    if (!text.contains(QLatin1Char('&')))
+        return text.simplified();
+    return QTextDocumentFragment::fromHtml(CompleteCharacterReferences(text))
+        .toPlainText()
+        .simplified();
 }
 
 } // namespace
@@ -234,37 +211,40 @@ TableRowLook ReadRowLook(QTextDocument *document, QTextTable *table, int row)
 QStringList RowCellTexts(const QByteArray &rowHtml)
 {
     QStringList cells;
-    QByteArray text;
+    QByteArray text;   // the cell's text outside its tags
+    text.reserve(64);  // kept from cell to cell
     bool inCell = false;
     const auto endCell = [&] {
         if (inCell)
             cells.append(CellText(text));
-        text.clear();
+        text.resize(0);
         inCell = false;
     };
-    for (int i = 0; i < rowHtml.size(); ++i) {
-        const char c = rowHtml.at(i);
-        if (c != '<') {
-            if (inCell)
-                text.append(c);
+    const char *data = rowHtml.constData();
+    const int size = rowHtml.size();
+    for (int i = 0; i < size;) {
+        const auto *open = static_cast<const char *>(std::memchr(data + i, '<', size - i));
+        const int tag = open ? int(open - data) : size;
+        if (inCell && tag > i)
+            text.append(data + i, tag - i);
+        if (!open)
+            break;
+        if (size - tag >= 4 && std::memcmp(data + tag, "<!--", 4) == 0) {
+            const int close = rowHtml.indexOf("-->", tag);
+            i = close < 0 ? size : close + 3;
             continue;
         }
-        if (rowHtml.mid(i, 4) == "<!--") {
-            const int close = rowHtml.indexOf("-->", i);
-            i = close < 0 ? rowHtml.size() : close + 2;
-            continue;
-        }
-        const QByteArray name = TagName(rowHtml, i);
-        if (name == "td" || name == "th") {
+        if (TagIs(rowHtml, tag, "td") || TagIs(rowHtml, tag, "th")) {
             endCell();
             inCell = true;
-        } else if (name == "/td" || name == "/th" || name == "/tr") {
+        } else if (TagIs(rowHtml, tag, "/td") || TagIs(rowHtml, tag, "/th")
+                   || TagIs(rowHtml, tag, "/tr")) {
             endCell();
-        } else if (name == "br" && inCell) {
+        } else if (inCell && TagIs(rowHtml, tag, "br")) {
             text.append(' ');
         }
-        const int close = rowHtml.indexOf('>', i);
-        i = close < 0 ? rowHtml.size() : close;
+        const int close = rowHtml.indexOf('>', tag);
+        i = close < 0 ? size : close + 1;
     }
     endCell();
     return cells;

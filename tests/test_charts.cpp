@@ -491,6 +491,12 @@ private slots:
                              .arg(ticks.size());
                 state << axis->label();
             }
+            for (Qt::Orientation way : {Qt::Horizontal, Qt::Vertical}) {
+                for (QCPAxis *axis : chart->axisRect()->rangeZoomAxes(way))
+                    state << QStringLiteral("zooms %1").arg(axis->axisType());
+                for (QCPAxis *axis : chart->axisRect()->rangeDragAxes(way))
+                    state << QStringLiteral("drags %1").arg(axis->axisType());
+            }
             return state;
         };
         MainWindow fresh;

@@ -219,8 +219,8 @@ private slots:
     }
 
     // Restored, the frameless window fits its screen with room around it and
-    // is resized from its edges and corners like any desktop window;
-    // maximised, it has no edges to drag.
+    // is resized from its edges and corners like any desktop window, and
+    // keeps that size through a maximise; maximised, it has no edges to drag.
     void restoredWindowResizesFromItsEdges()
     {
         QCOMPARE(RestoredGeometry(QRect(0, 0, 1920, 1080)), QRect(277, 156, 1366, 768));
@@ -247,10 +247,15 @@ private slots:
         QCOMPARE(shown.geometry(), before.adjusted(0, 0, 8, -40));
         drag(Qt::LeftEdge, QPoint(-6, 0));
         QCOMPARE(shown.geometry(), before.adjusted(-6, 0, 8, -40));
+        const QRect dragged = shown.geometry();
         shown.showMaximized();
         QVERIFY(shown.findChildren<QWidget *>(QRegularExpression("^edgeGrip")).size() == 8);
         for (QWidget *grip : shown.findChildren<QWidget *>(QRegularExpression("^edgeGrip")))
             QVERIFY(!grip->isVisible());
+        // Restored again, it keeps the size it was given.
+        shown.showNormal();
+        QTest::qWait(20);
+        QCOMPARE(shown.geometry(), dragged);
     }
 
     void secondInstanceIsRefused()

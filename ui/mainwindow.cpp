@@ -195,6 +195,8 @@ bool MainWindow::LoadRecordFile(const QString &path)
         ShowMessage(tr("Error"), error);
         return false;
     }
+    // Nothing of the record before is pointed at on the new one's chart.
+    LastTracerX = qQNaN();
     UpdateDataTable();
     PlotRecordChart();
     // The record is shown on its chart, as after a settings change: the

@@ -8,10 +8,9 @@
 // folder keeps construction, wiring and the shell.
 
 #include <QMainWindow>
-
-#include <limits>
 #include <QSharedPointer>
 #include <QStringList>
+#include <QtNumeric>
 
 #include <qcustomplot.h>
 
@@ -44,7 +43,7 @@ public:
     QCPTextElement *ChartTitle = nullptr;
     QSharedPointer<myTracer> Tracer;
     bool ZoomMode = false;
-    double LastTracerX = std::numeric_limits<double>::quiet_NaN();
+    double LastTracerX = qQNaN();
     int TracerShowDelay = 0;       // seconds until the read-out comes back
     double YRangeUpper = 0.0;
     double YRangeLower = 0.0;

@@ -119,18 +119,17 @@ void WindowEdges::PlaceGrips()
     }
 }
 
-// A window restored to a size the screen it is on cannot hold (the screen
-// is smaller than the one it was laid out on) gets the size that fits.
+// A window restored to a size the screen it is on cannot hold (it was
+// maximised on a larger screen) gets the size that fits.
 void WindowEdges::FitRestoredWindow()
 {
     if (Window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized))
         return;
     const QScreen *screen = Window->screen();
-    if (!screen)
+    if (!screen || NormalSize.isEmpty())
         return;
     const QRect available = screen->availableGeometry();
-    const QRect frame = Window->frameGeometry();
-    if (!available.contains(frame) || frame.size() == available.size())
+    if (NormalSize.width() > available.width() || NormalSize.height() > available.height())
         Window->setGeometry(RestoredGeometry(available, Window->minimumSizeHint()));
 }
 
@@ -144,8 +143,11 @@ bool WindowEdges::eventFilter(QObject *watched, QEvent *event)
             break;
         case QEvent::WindowStateChange:
             PlaceGrips();
-            // After the window manager has carried the new state out.
-            QTimer::singleShot(0, this, &WindowEdges::FitRestoredWindow);
+            if (Window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+                NormalSize = Window->normalGeometry().size();
+            else
+                // After the window manager has carried the restore out.
+                QTimer::singleShot(0, this, &WindowEdges::FitRestoredWindow);
             break;
         default:
             break;

@@ -5,8 +5,9 @@
 // none: while the window is neither maximised nor full screen, thin grips
 // along its edges show the resize cursor and, when dragged, resize it like
 // any desktop window (through the window manager where it can, else by
-// themselves). When the window is restored, it is made to fit the screen it
-// is on.
+// themselves). A window restored on a screen too small for its normal size
+// gets a size that fits that screen; one that fits keeps the size the user
+// gave it.
 //
 //     new WindowEdges(this);   // in the window's constructor, after its widgets
 
@@ -36,6 +37,9 @@ private:
 
     QWidget *Window;
     QVector<EdgeGrip *> Grips;
+    // The size the window had before it was last maximised: what a restore
+    // brings back.
+    QSize NormalSize;
 };
 
 // The restored (normal) geometry of a window on a screen with this available

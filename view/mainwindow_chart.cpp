@@ -303,13 +303,16 @@ void MainWindow::BuildChart(const ChartPlan &plan)
 }
 
 // The top and right axes as a new chart has them: no range, tick length or
-// label of the chart before stays on them, and only a chart whose right axis
-// has a range of its own (humidity) holds it to that range.
+// label of the chart before stays on them, the mouse drags and zooms the
+// bottom and left axes only, and only a chart whose right axis has a range of
+// its own (humidity) holds it to that range.
 void MainWindow::ResetSecondAxes()
 {
     QCustomPlot *plot = CustomPlot;
     disconnect(plot->yAxis2, qOverload<const QCPRange &>(&QCPAxis::rangeChanged), this,
                &MainWindow::setyAxis2Range);
+    plot->axisRect(0)->setRangeZoomAxes(plot->xAxis, plot->yAxis);
+    plot->axisRect(0)->setRangeDragAxes(plot->xAxis, plot->yAxis);
     // The chart library's own defaults.
     for (QCPAxis *axis : {plot->xAxis2, plot->yAxis2}) {
         axis->setRange(0.0, 5.0);

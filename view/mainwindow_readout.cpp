@@ -41,12 +41,11 @@ void MainWindow::showTracer(QMouseEvent *event)
 // As it comes back after a rebuild or a settings change: written again where
 // the mouse last was, for the record and in the date format now in force,
 // never with the text it had before. Before the mouse has been over the
-// chart there is nothing to write.
+// record's chart, it reads out the record's first sample.
 void MainWindow::RedrawReadout()
 {
-    if (UartData.Show_TIP && UartData.Lognum >= 2 && CustomPlot->graphCount() > 0
-        && !qIsNaN(LastTracerX))
-        ShowReadoutAt(LastTracerX);
+    if (UartData.Show_TIP && UartData.Lognum >= 2 && CustomPlot->graphCount() > 0)
+        ShowReadoutAt(qIsNaN(LastTracerX) ? RecordTimeRange.lower : LastTracerX);
 }
 
 void MainWindow::ShowReadoutAt(double x)
