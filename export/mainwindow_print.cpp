@@ -55,7 +55,7 @@ QString MainWindow::CurrentTabPrintHtml(QImage *chart, PrintTable *list)
         return UartData.GraphPrintHtml;
     }
     if (tab == ui->tabList) {
-        *list = PrintTableOf(UartData.RECTitle, *ui->tableWidgetDataList->model());
+        *list = PrintTableOf(ChartTitleText(), *ui->tableWidgetDataList->model());
         UartData.ListPrintHtml = TablePrintHtml(*list);
         return UartData.ListPrintHtml;
     }

@@ -200,7 +200,7 @@ private slots:
     {
         QString path = QStringLiteral("/home/user");
         while (path.size() < 300)
-            path += QStringLiteral("/Measurements %1").arg(path.size());
+            path += QStringLiteral("/Measurements_%1").arg(path.size());
         const QString text = path + QStringLiteral("/MeterData.xls could not be written: "
                                                    "Permission denied.");
         QWidget window;

@@ -464,6 +464,17 @@ private slots:
         ResetRecord(UartData);
     }
 
+    // Help names the help page it could not find.
+    void helpTellsWhenThePageIsMissing()
+    {
+        UartData.HelpFile = "No such page.html";
+        Window->ui->action_Help->trigger();
+        QCOMPARE(Messages.size(), 1);
+        QVERIFY2(Messages[0].startsWith("Help: The help file ")
+                     && Messages[0].endsWith("/Help/No such page.html was not found."),
+                 qPrintable(Messages[0]));
+    }
+
     // The meter status opens from the menu and the meter picture, only with
     // a meter connected; without one the user is told so.
     void meterStatusNeedsAMeter()

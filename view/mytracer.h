@@ -46,8 +46,9 @@ private:
 };
 
 // Index of the sample the read-out shows for the time xc (seconds since
-// 1970): the first i with times[i] + half >= xc, where half is half the first
-// sampling interval (0.5 s on a one-second record: the nearest sample). Beyond the last sample it is the first
+// 1970): the first i with times[i] + half >= xc, where half is half the
+// first sampling interval (0.5 s on a one-second record: the nearest
+// sample). Beyond the last sample it is the first
 // sample that carries the last time stamp. A record whose stamps do not rise
 // takes the sample nearest to xc. Returns -1 only for count < 1.
 int SnapSampleIndex(const quint32 *times, int count, double xc);
