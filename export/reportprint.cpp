@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QTextDocument>
-#include <QTextFrame>
 #include <QTextTable>
 #include <QtMath>
 
@@ -106,7 +105,12 @@ public:
         return true;
     }
 
-    void Finish() { PaintPageNumber(); }
+    // Numbers the last page.
+    bool Finish()
+    {
+        PaintPageNumber();
+        return true;
+    }
 
 private:
     void PaintBand(const BuiltSegment &segment, double scale, double top, double bottom)
@@ -203,13 +207,9 @@ QByteArray MeasuredRows(const QByteArray &html, const QVector<int> &starts)
 PrintCut CutForPrint(const QByteArray &html)
 {
     PrintCut cut;
-    const QVector<TableSpan> tables = TopLevelTables(html);
-    const TableSpan *longest = nullptr;
-    for (const TableSpan &table : tables) {
-        if (!longest || table.rows.size() > longest->rows.size())
-            longest = &table;
-    }
-    if (!longest || longest->rows.size() <= RichTextRows || longest->closerStart < 0) {
+    const TableSpan found = LongestTable(html);
+    const TableSpan *longest = &found;
+    if (longest->rows.size() <= RichTextRows || longest->closerStart < 0) {
         cut.head = PageSegment{html, false, false};
         return cut;
     }
@@ -267,12 +267,6 @@ int MeasurePage(ReportPage &page, const PageSegment &measuring, int paperWidth,
     return width;
 }
 
-QTextTable *LastTable(QTextDocument *document)
-{
-    const QList<QTextFrame *> frames = document->rootFrame()->childFrames();
-    return frames.isEmpty() ? nullptr : qobject_cast<QTextTable *>(frames.last());
-}
-
 class ReportPrint {
 public:
     ReportPrint(QPrinter &printer, QPainter &painter, const QString &folder)
@@ -290,7 +284,7 @@ public:
             BuiltSegment measured;
             width = MeasurePage(page, cut.measuring, PaperWidth(), &measured);
             TableRowLook look;
-            if (QTextTable *table = LastTable(measured.document))
+            if (QTextTable *table = LongTable(measured.document, cut.measuring))
                 look = ReadRowLook(measured.document, table, 1);
             delete measured.document;
             if (look.IsValid())
@@ -310,7 +304,7 @@ private:
         BuiltSegment measured;
         width = MeasurePage(page, page.segments.first(), PaperWidth(), &measured);
         delete measured.document;
-        return PaintPiece(page) && Finish();
+        return PaintPiece(page) && pages.Finish();
     }
 
     bool PrintWithRows(const QByteArray &html, const PrintCut &cut, const TableRowLook &look)
@@ -321,14 +315,9 @@ private:
         if (ShowsAnything(tail, OpeningLength(tail, tail.size()))
             && !PaintPiece(ReportPage{page.folder, {cut.tail}, {}}))
             return false;
-        return Finish();
+        return pages.Finish();
     }
 
-    bool Finish()
-    {
-        pages.Finish();
-        return true;
-    }
 
     bool PaintPiece(const ReportPage &piece)
     {

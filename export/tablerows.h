@@ -19,11 +19,13 @@
 
 #include <QColor>
 #include <QFont>
+#include <QLineF>
 #include <QRawFont>
 #include <QStringList>
 #include <QVector>
 
 #include <memory>
+#include <vector>
 
 class PlainRowPainter;
 class QPainter;

@@ -158,16 +158,6 @@ QString PrepareMarkup(QTextDocument *document, const QString &html, double lineW
 
 // --- building a piece --------------------------------------------------------
 
-// The long table of a piece: the last table of the first piece, the first
-// table of every other.
-QTextTable *LongTable(QTextDocument *document, const PageSegment &segment)
-{
-    const QList<QTextFrame *> frames = document->rootFrame()->childFrames();
-    if (frames.isEmpty() || (!segment.continuesTable && !segment.tableGoesOn))
-        return nullptr;
-    return qobject_cast<QTextTable *>(segment.continuesTable ? frames.first() : frames.last());
-}
-
 // The columns' share of the table, read from the header row as laid out.
 QVector<QTextLength> MeasureColumns(QTextDocument *document, QTextTable *table)
 {
@@ -277,7 +267,7 @@ QByteArray Gb2312PageBytes(const QString &text)
     return bytes;
 }
 
-QVector<TableSpan> TopLevelTables(const QByteArray &html)
+static QVector<TableSpan> TopLevelTables(const QByteArray &html)
 {
     QVector<TableSpan> tables;
     int depth = 0;
@@ -306,6 +296,16 @@ QVector<TableSpan> TopLevelTables(const QByteArray &html)
 }
 
 // Every piece repeats the page's opening, so that its style applies to all.
+TableSpan LongestTable(const QByteArray &html)
+{
+    TableSpan longest;
+    for (const TableSpan &table : TopLevelTables(html)) {
+        if (table.rows.size() > longest.rows.size())
+            longest = table;
+    }
+    return longest;
+}
+
 int OpeningLength(const QByteArray &html, int before)
 {
     for (int i = html.indexOf('<'); i >= 0 && i < before; i = html.indexOf('<', i + 1)) {
@@ -315,6 +315,14 @@ int OpeningLength(const QByteArray &html, int before)
         }
     }
     return 0;
+}
+
+QTextTable *LongTable(QTextDocument *document, const PageSegment &segment)
+{
+    const QList<QTextFrame *> frames = document->rootFrame()->childFrames();
+    if (frames.isEmpty() || (!segment.continuesTable && !segment.tableGoesOn))
+        return nullptr;
+    return qobject_cast<QTextTable *>(segment.continuesTable ? frames.first() : frames.last());
 }
 
 QRectF CellTextRect(QTextDocument *document, const QTextTableCell &cell, bool lastBlock)
@@ -361,13 +369,9 @@ double RowTop(QTextDocument *document, QTextTable *table, int row)
 
 QVector<PageSegment> SplitReportPage(const QByteArray &html, int firstRows, int rowsPerPiece)
 {
-    const QVector<TableSpan> tables = TopLevelTables(html);
-    const TableSpan *longest = nullptr;
-    for (const TableSpan &table : tables) {
-        if (!longest || table.rows.size() > longest->rows.size())
-            longest = &table;
-    }
-    if (!longest || longest->rows.size() <= firstRows)
+    const TableSpan found = LongestTable(html);
+    const TableSpan *longest = &found;
+    if (longest->rows.size() <= firstRows)
         return {PageSegment{html, false, false}};
 
     QVector<int> cuts;

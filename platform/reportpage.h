@@ -56,7 +56,8 @@ struct TableSpan {
     int closerStart = -1;   // where its closing tag starts, when it has one
 };
 
-QVector<TableSpan> TopLevelTables(const QByteArray &html);
+// The page's top-level table with the most rows (no rows: none).
+TableSpan LongestTable(const QByteArray &html);
 
 // Length of the page's opening up to and including its <body> tag, when
 // that lies before `before`; else 0.
@@ -82,6 +83,11 @@ struct BuiltSegment {
 // to it and stored there.
 BuiltSegment BuildPageSegment(const ReportPage &page, int index, int width,
                               QVector<QTextLength> *measuredWidths = nullptr);
+
+// The long table of a laid-out piece: the last table of a piece the table
+// leaves, the first of one that continues it; none for a piece that is
+// neither.
+QTextTable *LongTable(QTextDocument *document, const PageSegment &segment);
 
 // The geometry of a laid-out table.
 //
