@@ -533,6 +533,24 @@ private slots:
         QCOMPARE(UartData.ShowEnd, 3);
     }
 
+    // Where the list shows half seconds, both rows of the last second are
+    // in the span: the span the list shows brings back the same rows.
+    void queryKeepsBothHalvesOfTheLastSecond()
+    {
+        StartRecord(UartData, 5301, 8);
+        UartData.SamplePeriod = 1;
+        for (int i = 0; i < 8; ++i)
+            UartData.SampleTime[i] = FixtureStart().addMSecs(500 * i);
+        FinishRecord(UartData);
+        UartData.MarkHalfSecondStamps();
+        window->UpdateDataTable();
+        window->PushButtonQuerySlot();
+        QCOMPARE(table()->rowCount(), 8);
+        query(FixtureStart().addSecs(1), FixtureStart().addSecs(2));
+        QCOMPARE(table()->rowCount(), 4);
+        QCOMPARE(cell(3, 1).right(6), QStringLiteral("02.500"));
+    }
+
     void invalidSpansAreRefused_data()
     {
         QTest::addColumn<int>("fromSeconds");

@@ -230,6 +230,7 @@ void MainWindow::PushButtonQuerySlot()
     from = qMax(from, first);
     to = qMin(to, last);
 
+    const bool halfSeconds = UartDataStore::Family(UartData.RECModel) == 53 && UartData.HalfSecondStamps;
     int showStart = 0;
     int showEnd = 0;
     bool startFound = false;
@@ -240,12 +241,16 @@ void MainWindow::PushButtonQuerySlot()
             showStart = i;
             startFound = true;
         }
-        if (!endFound && t >= to) {
-            // Of several samples stamped exactly `to`, only the first is shown.
+        // Of several samples stamped exactly `to`, only the first is shown;
+        // where the list shows half seconds, both samples of the `to` second
+        // are rows of their own and both are shown.
+        if (!endFound && (halfSeconds ? t > to : t >= to)) {
             showEnd = t == to ? i + 1 : i;
             endFound = true;
         }
     }
+    if (halfSeconds && !endFound)
+        showEnd = count;  // the `to` second is the record's last
     if (showEnd == showStart)
         showEnd = qMin(showStart + 60, count);
     UartData.ShowStart = showStart;
