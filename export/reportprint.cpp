@@ -23,6 +23,8 @@ constexpr int RichTextRows = 200;
 // The last rows of the long table join the rows its columns are measured
 // on, so that the columns hold the longest sample numbers too.
 constexpr int MeasuredLastRows = 40;
+// How far inside a page's band the layout is asked to draw, in page units.
+constexpr double ClipInset = 1.5;
 
 int LaidOutWidth(const BuiltSegment &built)
 {
@@ -120,8 +122,11 @@ private:
         painter.translate(0.0, Top(scale) - top);
         const QRectF band(0.0, top, body.width() / scale, bottom - top);
         painter.setClipRect(band);
+        // The layout draws whatever touches its clip, the rows on either side
+        // of the band among them: their text would stand, hidden but
+        // searchable, twice in the file.
         QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = band;
+        context.clip = band.adjusted(0.0, ClipInset, 0.0, -ClipInset);
         context.palette.setColor(QPalette::Text, Qt::black);
         segment.document->documentLayout()->draw(&painter, context);
         painter.restore();

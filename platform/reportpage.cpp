@@ -430,18 +430,31 @@ QVector<double> PageBreaks(const BuiltSegment &segment)
     QTextDocument *document = segment.document;
     QAbstractTextDocumentLayout *layout = document->documentLayout();
     QVector<double> breaks;
+    QVector<QRectF> frames;
+    QVector<double> blockTops;
     QTextFrame *root = document->rootFrame();
     for (QTextFrame::iterator it = root->begin(); !it.atEnd(); ++it) {
-        if (auto *table = qobject_cast<QTextTable *>(it.currentFrame())) {
-            for (int row = 0; row < table->rows(); ++row)
-                breaks.append(RowTop(document, table, row));
-            breaks.append(layout->frameBoundingRect(table).bottom());
-        } else if (QTextFrame *frame = it.currentFrame()) {
-            breaks.append(layout->frameBoundingRect(frame).top());
-            breaks.append(layout->frameBoundingRect(frame).bottom());
+        if (QTextFrame *frame = it.currentFrame()) {
+            const QRectF box = layout->frameBoundingRect(frame);
+            frames.append(box);
+            breaks.append(box.top());
+            breaks.append(box.bottom());
+            if (auto *table = qobject_cast<QTextTable *>(frame)) {
+                for (int row = 1; row < table->rows(); ++row)
+                    breaks.append(RowTop(document, table, row));
+            }
         } else {
-            breaks.append(layout->blockBoundingRect(it.currentBlock()).top());
+            blockTops.append(layout->blockBoundingRect(it.currentBlock()).top());
         }
+    }
+    // The empty block that follows a table is laid out inside the table's
+    // last row: a page never ends there.
+    for (double top : blockTops) {
+        const bool inFrame = std::any_of(frames.begin(), frames.end(), [top](const QRectF &box) {
+            return top > box.top() && top < box.bottom();
+        });
+        if (!inFrame)
+            breaks.append(top);
     }
     std::sort(breaks.begin(), breaks.end());
     QVector<double> inside;

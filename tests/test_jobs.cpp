@@ -387,6 +387,8 @@ private slots:
         QTest::newRow("4423, seven columns a sample") << 4423 << 601;
         QTest::newRow("4401, a short list") << 4401 << 120;
         QTest::newRow("decibel, wrapped times") << 6201 << 1001;
+        // Rows on either side of a page break.
+        QTest::newRow("3707, three pages of rich text") << 3707 << 38;
     }
 
     void printedReportHoldsEveryValue()
@@ -402,6 +404,7 @@ private slots:
         for (int page = 1; page <= PdfPageCount(pdf); ++page)
             pages << PdfPageWords(pdf, page) + QLatin1Char(' ');
 
+        const QString text = pages.join(QString());
         const QVector<QStringList> samples = ListedSamples(UartData.ReportPrintHtml);
         QCOMPARE(samples.size(), count);
         for (const QStringList &cells : samples) {
@@ -412,6 +415,8 @@ private slots:
                               + QStringLiteral(" (\\S+ )?");
             for (const QString &value : cells.mid(2))
                 pattern += QRegularExpression::escape(value) + QLatin1Char(' ');
+            // Once in the file: no row left behind, hidden, at a page break.
+            QCOMPARE(text.count(QRegularExpression(pattern)), 1);
             // Whole on one page, the pages in the list's order.
             while (!pages.isEmpty() && !pages.first().contains(QRegularExpression(pattern)))
                 pages.removeFirst();
