@@ -230,6 +230,23 @@ private slots:
         QCOMPARE(line->heightForWidth(line->width()), QFontMetrics(line->font()).height());
         QVERIFY((shorter.frameGeometry().center() - window.frameGeometry().center())
                     .manhattanLength() <= 2);
+
+        // A file name without a blank, wider than a line, breaks too: every
+        // line fits the label, and the text reads as it was given.
+        const QString unbroken = QStringLiteral("/home/user/%1.txt could not be written: "
+                                                "Read-only file system.")
+                                     .arg(QString(40, QLatin1Char('W')) + "_and_more_of_May_2024");
+        QMessageDialog cut;
+        cut.SetMessageText(unbroken, QFont("Arial", 20));
+        cut.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&cut));
+        auto *name = child<QLabel>(cut, "label");
+        QVERIFY(area.contains(cut.frameGeometry()));
+        QCOMPARE(name->text().remove(QChar(0x200B)), unbroken);
+        const QRect needed = QFontMetrics(name->font()).boundingRect(
+            QRect(0, 0, name->width(), 10000), Qt::TextWordWrap, name->text());
+        QVERIFY2(needed.width() <= name->width() && needed.height() <= name->height(),
+                 qPrintable(QStringLiteral("%1 x %2").arg(needed.width()).arg(needed.height())));
     }
 
     // Each setter gives its own widget the font and the text; unset, the

@@ -200,24 +200,35 @@ private slots:
     // title bar's close and Escape leave it alone.
     void completionDialogOpensOnlyOnOpen_data()
     {
-        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("button");   // clicked, or given the focus for the key
+        QTest::addColumn<int>("key");
         QTest::addColumn<bool>("opens");
-        QTest::newRow("Open") << "pushButtonOK" << true;
-        QTest::newRow("Close") << "pushButtonClose" << false;
-        QTest::newRow("title bar close") << "titleButtonClose" << false;
-        QTest::newRow("Escape") << "" << false;
+        QTest::newRow("Open") << "pushButtonOK" << 0 << true;
+        QTest::newRow("Close") << "pushButtonClose" << 0 << false;
+        QTest::newRow("title bar close") << "titleButtonClose" << 0 << false;
+        QTest::newRow("Escape") << "" << int(Qt::Key_Escape) << false;
+        QTest::newRow("Return") << "" << int(Qt::Key_Return) << true;
+        QTest::newRow("Return on Close") << "pushButtonClose" << int(Qt::Key_Return) << false;
     }
 
     void completionDialogOpensOnlyOnOpen()
     {
         QFETCH(QString, button);
+        QFETCH(int, key);
         JobDriver jobs(window);
         QVERIFY(jobs.OpenRecord(Record(3702, 10), dir->path()));
         jobs.UserAction = [&](QDialog &dialog) {
-            if (button.isEmpty())
-                QTest::keyClick(&dialog, Qt::Key_Escape);
-            else
-                QTest::mouseClick(dialog.findChild<QPushButton *>(button), Qt::LeftButton);
+            QPushButton *target = button.isEmpty() ? nullptr : dialog.findChild<QPushButton *>(button);
+            if (!key) {
+                QTest::mouseClick(target, Qt::LeftButton);
+                return;
+            }
+            dialog.show();
+            QApplication::setActiveWindow(&dialog);
+            if (target)
+                target->setFocus();
+            QWidget *focused = QApplication::focusWidget();
+            QTest::keyClick(focused ? focused : &dialog, Qt::Key(key));
         };
         opened.clear();
         const QString path = dir->filePath(QStringLiteral("answered.csv"));

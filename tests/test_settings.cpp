@@ -344,18 +344,32 @@ private slots:
 
     // Return in the dialog as it opens presses OK: no swatch takes it and
     // asks for a colour.
+    // Return presses OK, on a colour swatch too (it opens no chooser); on
+    // Cancel, which the user moved the focus to, it cancels.
+    void returnPressesOk_data()
+    {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("result");
+        QTest::newRow("first focus") << QString() << 1;
+        QTest::newRow("a swatch") << "pushButtonCorlor1" << 1;
+        QTest::newRow("Cancel") << "pushButtoncancel" << 0;
+    }
+
     void returnPressesOk()
     {
+        QFETCH(QString, focus);
         const QColor before = UartData.ChannelColor[0];
         const int result = runSettings([&](SystemSettingsDialog &dialog) {
             dialog.show();
             QApplication::setActiveWindow(&dialog);
             QVERIFY(QTest::qWaitForWindowActive(&dialog));
-            QWidget *focus = QApplication::focusWidget();
-            QTest::keyClick(focus ? focus : &dialog, Qt::Key_Return);
-            QTest::keyClick(focus ? focus : &dialog, Qt::Key_Return);
+            if (!focus.isEmpty())
+                dialog.findChild<QWidget *>(focus)->setFocus();
+            QWidget *focused = QApplication::focusWidget();
+            QTest::keyClick(focused ? focused : &dialog, Qt::Key_Return);
+            QTest::keyClick(focused ? focused : &dialog, Qt::Key_Return);
         });
-        QCOMPARE(result, 1);
+        QTEST(result, "result");
         QCOMPARE(ColourRequests, QStringList());
         QCOMPARE(UartData.ChannelColor[0], before);
     }

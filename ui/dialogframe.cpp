@@ -29,12 +29,16 @@ void PlaceDialogTitleBar(TitleBar *bar, QWidget *strip)
     column->addWidget(bar);
 }
 
-void SetDefaultButton(QDialog *dialog, QPushButton *button)
+void SetDefaultButton(QDialog *dialog, QPushButton *button,
+                      std::initializer_list<QPushButton *> answers)
 {
     for (QPushButton *other : dialog->findChildren<QPushButton *>()) {
         other->setAutoDefault(false);
         other->setDefault(false);
     }
+    for (QPushButton *answer : answers)
+        answer->setAutoDefault(true);
+    button->setAutoDefault(true);
     button->setDefault(true);
 }
 

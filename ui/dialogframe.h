@@ -16,6 +16,8 @@
 
 #include <QRect>
 
+#include <initializer_list>
+
 class QDialog;
 class QPushButton;
 class QWidget;
@@ -27,10 +29,12 @@ TitleBar *CreateDialogTitleBar(QDialog *dialog);
 // Gives the bar the dialog icon and places it in strip (spacing 0, margins 0).
 void PlaceDialogTitleBar(TitleBar *bar, QWidget *strip);
 
-// Return presses `button` wherever the focus is: it is the dialog's default
-// button, and no other push button (a colour swatch, a title bar button)
-// takes Return for itself when it has the focus.
-void SetDefaultButton(QDialog *dialog, QPushButton *button);
+// Return presses `button` unless the focus is on another of the dialog's
+// answers (`answers`, Cancel or Close), which then takes Return as in any
+// dialog; no other push button (a colour swatch, a title bar button) takes
+// Return for itself when it has the focus.
+void SetDefaultButton(QDialog *dialog, QPushButton *button,
+                      std::initializer_list<QPushButton *> answers = {});
 
 // The part of the screen a window may take: of the screen `window` is on,
 // or, for a window not shown yet, of the active window's or the primary one.

@@ -40,6 +40,8 @@ public slots:
 private:
     void InitTitleBar();
     void FitMessage();
+    int WidestText() const;
+    int WidestDialog() const;
 
     TitleBar *DialogTitleBar = nullptr;
     Ui_QMessageDialog *ui = nullptr;

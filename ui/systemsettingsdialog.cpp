@@ -38,7 +38,7 @@ SystemSettingsDialog::SystemSettingsDialog(QWidget *parent)
     ui->setupUi(this);
     setWindowTitle(tr("System Settings"));
     InitTitleBar();
-    SetDefaultButton(this, ui->pushButtonok);
+    SetDefaultButton(this, ui->pushButtonok, {ui->pushButtoncancel});
     ParentWindow = qobject_cast<MainWindow *>(parent);
     qDebug() << "MeterType" << UartData.MeterType;
     connect(ui->pushButtonCorlor1, SIGNAL(clicked()), this, SLOT(SetColor1()));
