@@ -6,6 +6,7 @@
 #include <QPrinter>
 
 #include "export/plainrowpainter.h"
+#include "export/printedpages.h"
 
 namespace {
 
@@ -126,15 +127,18 @@ void TablePainter::PrintPages()
     MeasureRows();
     painter.scale(layout.scale, layout.scale);
     const int rows = table.RowCount();
+    PrintedPages printed(printer);
     int firstRow = 0;
-    for (int page = 0; page < layout.PageCount(rows); ++page) {
-        // A printer that takes no more pages (a full disk under a PDF file)
-        // is not painted on further.
-        if (page > 0 && !printer.newPage())
-            break;
+    for (int page = 0; page < layout.PageCount(rows) && !printed.Past(page + 1); ++page) {
         const int pageRows
             = qMin(rows - firstRow, page == 0 ? layout.firstPageRows : layout.rowsPerPage);
-        PaintPage(page, firstRow, pageRows);
+        if (printed.Includes(page + 1)) {
+            // A printer that takes no more pages (a full disk under a PDF
+            // file) is not painted on further.
+            if (!printed.Begin(page + 1))
+                break;
+            PaintPage(page, firstRow, pageRows);
+        }
         firstRow += pageRows;
     }
     cells = nullptr;

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 
+#include "export/printedpages.h"
 #include "export/tablerows.h"
 #include "platform/reportpage.h"
 
@@ -36,9 +37,10 @@ int LaidOutWidth(const BuiltSegment &built)
 class PagePainter {
 public:
     PagePainter(QPrinter &printer, QPainter &painter)
-        : printer(printer)
-        , painter(painter)
+        : painter(painter)
+        , printed(printer)
     {
+        printed.Begin(page);
         const double margin = MarginCm / 2.54 * painter.device()->logicalDpiY();
         body = QRectF(margin, margin, printer.width() - 2.0 * margin,
                       printer.height() - 2.0 * margin);
@@ -58,14 +60,19 @@ public:
     }
 
     // Numbers the page and begins the next; false when the printer took no
-    // further page.
+    // further page, or when the pages to print are done.
     bool NewPage()
     {
         PaintPageNumber();
         used = 0.0;
         ++page;
-        return printer.newPage();
+        return !printed.Past(page) && printed.Begin(page);
     }
+
+    // Whether the page begun is one to print: the others are laid out alone.
+    bool Shown() const { return printed.Includes(page); }
+    // Whether printing stopped because the pages to print were done.
+    bool RangeDone() const { return printed.Past(page); }
 
     // Page coordinates at the scale: the body's top left is (0, 0).
     void SetPageTransform(double scale)
@@ -117,6 +124,8 @@ public:
 private:
     void PaintBand(const BuiltSegment &segment, double scale, double top, double bottom)
     {
+        if (!Shown())
+            return;
         painter.save();
         SetPageTransform(scale);
         painter.translate(0.0, Top(scale) - top);
@@ -136,6 +145,8 @@ private:
     // document print puts it.
     void PaintPageNumber()
     {
+        if (!Shown())
+            return;
         painter.save();
         painter.resetTransform();
         painter.setClipping(false);
@@ -151,8 +162,8 @@ private:
         painter.restore();
     }
 
-    QPrinter &printer;
     QPainter &painter;
+    PrintedPages printed;
     QRectF body;
     double used = 0.0;   // of the current page's body height, in device units
     int page = 1;
@@ -281,7 +292,11 @@ public:
         page.folder = folder;
     }
 
-    bool Print(const QByteArray &html)
+    // False when the printer took no further page.
+    bool Print(const QByteArray &html) { return PrintPage(html) || pages.RangeDone(); }
+
+private:
+    bool PrintPage(const QByteArray &html)
     {
         const PrintCut cut = CutForPrint(html);
         if (cut.HasRows()) {
@@ -298,7 +313,6 @@ public:
         return PrintAsRichText(html);
     }
 
-private:
     int PaperWidth() const { return qFloor(pages.BodyWidth()); }
 
     double Scale(int laidOut) const { return qMin(1.0, pages.BodyWidth() / qMax(width, laidOut)); }
@@ -347,7 +361,8 @@ private:
                     return false;
                 pages.SetPageTransform(scale);
             }
-            rows.Paint(set, pages.Top(scale), pages.AtPageTop());
+            if (pages.Shown())
+                rows.Paint(set, pages.Top(scale), pages.AtPageTop());
             pages.Advance(set.height, scale);
         }
         rows.DrawRules();

@@ -438,6 +438,43 @@ private slots:
             QVERIFY2(inches < paperInches - 1.5, qPrintable(QString::number(inches)));
     }
 
+    // Pages from … to … in the print dialog: those pages, with their own
+    // numbers, and no others.
+    void printsTheChosenPages_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<int>("model");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::newRow("data list") << 1 << 4423 << 150 << 2 << 3;
+        QTest::newRow("long report") << 2 << 6201 << 1001 << 3 << 4;
+        QTest::newRow("short report") << 2 << 3707 << 38 << 2 << 2;
+        QTest::newRow("report, range past its end") << 2 << 3707 << 38 << 3 << 9;
+    }
+
+    void printsTheChosenPages()
+    {
+        QFETCH(int, tab);
+        QFETCH(int, model);
+        QFETCH(int, count);
+        QFETCH(int, from);
+        QFETCH(int, to);
+        JobDriver jobs(window);
+        QVERIFY(jobs.OpenRecord(Record(model, count), dir->path()));
+        window->ui->tabWidget->setCurrentIndex(tab);
+        const QString all = dir->filePath(QStringLiteral("every-page.pdf"));
+        QVERIFY(jobs.Print(true, all));
+        const QString chosen = dir->filePath(QStringLiteral("page-range.pdf"));
+        jobs.PrintFrom = from;
+        jobs.PrintTo = to;
+        QVERIFY(jobs.Print(true, chosen));
+        const int last = qMin(to, PdfPageCount(all));
+        QCOMPARE(PdfPageCount(chosen), last - from + 1);
+        for (int page = from; page <= last; ++page)
+            QCOMPARE(PdfPageWords(chosen, page - from + 1), PdfPageWords(all, page));
+    }
+
     // The window goes while its worker still paints; the file is finished
     // all the same.
     void closingTheWindowFinishesTheJob()

@@ -58,6 +58,7 @@ JobDriver::JobDriver(MainWindow *window)
         printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setPageSize(QPageSize(QPageSize::A4));   // not the locale's page
         printer->setOutputFileName(PrintPath);
+        printer->setFromTo(PrintFrom, PrintTo);
         return int(PrintAccepts ? QDialog::Accepted : QDialog::Rejected);
     });
 }

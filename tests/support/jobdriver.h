@@ -56,6 +56,9 @@ public:
     // "Print" with the print dialog accepted into a PDF file of A4 pages, or
     // rejected; waits until the worker thread is idle again.
     bool Print(bool accept, const QString &pdfPath = QString());
+    // The page range the print dialog is answered with; 0 to 0 is every page.
+    int PrintFrom = 0;
+    int PrintTo = 0;
 
     int MessageAnswer = QDialog::Rejected;
     // When set, answers the message and completion dialogs instead: what a
