@@ -135,7 +135,8 @@ private:
         // of the band among them: their text would stand, hidden but
         // searchable, twice in the file.
         QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = band.adjusted(0.0, ClipInset, 0.0, -ClipInset);
+        const double inset = qMin(ClipInset, band.height() / 4.0);
+        context.clip = band.adjusted(0.0, inset, 0.0, -inset);
         context.palette.setColor(QPalette::Text, Qt::black);
         segment.document->documentLayout()->draw(&painter, context);
         painter.restore();

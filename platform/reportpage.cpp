@@ -429,32 +429,43 @@ QVector<double> PageBreaks(const BuiltSegment &segment)
 {
     QTextDocument *document = segment.document;
     QAbstractTextDocumentLayout *layout = document->documentLayout();
+    // Between two rows of a table, and at the edges of what is not inside a
+    // table: the tables' edges, the other frames' edges and the blocks' tops.
     QVector<double> breaks;
-    QVector<QRectF> frames;
-    QVector<double> blockTops;
+    QVector<double> edges;
+    // Where each table's rules are drawn: the layout's box of a table starts
+    // at its first row's text, below the rules above that row, and ends as
+    // far below its last rules.
+    QVector<QPair<double, double>> tables;
     QTextFrame *root = document->rootFrame();
     for (QTextFrame::iterator it = root->begin(); !it.atEnd(); ++it) {
-        if (QTextFrame *frame = it.currentFrame()) {
-            const QRectF box = layout->frameBoundingRect(frame);
-            frames.append(box);
-            breaks.append(box.top());
-            breaks.append(box.bottom());
-            if (auto *table = qobject_cast<QTextTable *>(frame)) {
-                for (int row = 1; row < table->rows(); ++row)
-                    breaks.append(RowTop(document, table, row));
-            }
-        } else {
-            blockTops.append(layout->blockBoundingRect(it.currentBlock()).top());
+        QTextFrame *frame = it.currentFrame();
+        if (!frame) {
+            edges.append(layout->blockBoundingRect(it.currentBlock()).top());
+            continue;
         }
+        const QRectF box = layout->frameBoundingRect(frame);
+        auto *table = qobject_cast<QTextTable *>(frame);
+        if (!table || table->rows() == 0) {
+            edges << box.top() << box.bottom();
+            continue;
+        }
+        const double top = RowTop(document, table, 0) - table->format().border();
+        const double bottom = box.bottom() - qMax(0.0, box.top() - top);
+        tables.append({top, bottom});
+        edges << top << bottom;
+        for (int row = 1; row < table->rows(); ++row)
+            breaks.append(RowTop(document, table, row));
     }
-    // The empty block that follows a table is laid out inside the table's
-    // last row: a page never ends there.
-    for (double top : blockTops) {
-        const bool inFrame = std::any_of(frames.begin(), frames.end(), [top](const QRectF &box) {
-            return top > box.top() && top < box.bottom();
+    // A page never ends within a table's rules: not at the empty block that
+    // follows a table (it is laid out inside the last row), nor at the edge
+    // of a table that touches another.
+    for (double y : qAsConst(edges)) {
+        const bool inTable = std::any_of(tables.begin(), tables.end(), [y](const auto &table) {
+            return y > table.first && y < table.second;
         });
-        if (!inFrame)
-            breaks.append(top);
+        if (!inTable)
+            breaks.append(y);
     }
     std::sort(breaks.begin(), breaks.end());
     QVector<double> inside;

@@ -247,6 +247,14 @@ private slots:
             QRect(0, 0, name->width(), 10000), Qt::TextWordWrap, name->text());
         QVERIFY2(needed.width() <= name->width() && needed.height() <= name->height(),
                  qPrintable(QStringLiteral("%1 x %2").arg(needed.width()).arg(needed.height())));
+
+        // Chinese wraps between its characters by itself, never before its
+        // punctuation: a long sentence is shown as it stands.
+        QString chinese;
+        while (chinese.size() < 120)
+            chinese += QStringLiteral("\u6587\u4EF6\u65E0\u6CD5\u5199\u5165\uFF0C\u8BF7\u91CD\u8BD5\u3002");
+        cut.SetMessageText(chinese, QFont("Arial", 20));
+        QCOMPARE(name->text(), chinese);
     }
 
     // Each setter gives its own widget the font and the text; unset, the

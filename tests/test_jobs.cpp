@@ -4,13 +4,17 @@
 // window while a job runs.
 
 #include <QComboBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QAbstractTextDocumentLayout>
+#include <QTextDocument>
 #include <QThread>
 #include <QtTest>
 
 #include "app/uartdatastore.h"
+#include "platform/reportpage.h"
 #include "platform/xlsdriver.h"
 #include "tests/support/filesizelimit.h"
 #include "tests/support/jobdriver.h"
@@ -436,6 +440,47 @@ private slots:
         const double paperInches = 210.0 / 25.4;
         for (double inches : PdfImageWidthsInches(pdf))
             QVERIFY2(inches < paperInches - 1.5, qPrintable(QString::number(inches)));
+    }
+
+    // A page that ends where a bordered table begins ends above the table's
+    // rules, which go with the table onto the next page: between the
+    // paragraph before the table and the table's first drawn rule there is a
+    // place to break.
+    void pageBreaksLeaveATablesRulesWhole_data()
+    {
+        QTest::addColumn<QString>("table");
+        QTest::newRow("border 1") << "<table border=1 cellspacing=0>";
+        QTest::newRow("border 3, padding") << "<table border=3 cellpadding=4>";
+        QTest::newRow("border 2, spacing") << "<table border=2 cellspacing=2>";
+    }
+
+    void pageBreaksLeaveATablesRulesWhole()
+    {
+        QFETCH(QString, table);
+        const QString html = QStringLiteral("<html><body><p>a</p>") + table
+                             + QStringLiteral("<tr><td>x</td><td>y</td></tr><tr><td>z</td>"
+                                              "<td>w</td></tr></table><p>b</p></body></html>");
+        ReportPage page{dir->path(), {PageSegment{Gb2312PageBytes(html), false, false}}, {}};
+        const BuiltSegment built = BuildPageSegment(page, 0, 300);
+        QImage image(built.document->size().toSize(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        built.document->documentLayout()->draw(&painter, {});
+        painter.end();
+        // Down the middle of the table, below the paragraph's one letter, the
+        // first thing drawn is the table's top rule.
+        const QRectF box = built.document->documentLayout()->frameBoundingRect(
+            built.document->rootFrame()->childFrames().first());
+        const int x = qFloor(box.center().x());
+        int rule = 0;
+        while (rule < image.height() && image.pixelColor(x, rule) == Qt::white)
+            ++rule;
+        const QVector<double> breaks = PageBreaks(built);
+        const auto after = std::upper_bound(breaks.begin(), breaks.end(), rule);
+        QVERIFY(after != breaks.begin());
+        // Below the paragraph above the table, above the first rule.
+        QVERIFY2(*(after - 1) > 5.0, qPrintable(QString::number(*(after - 1))));
+        delete built.document;
     }
 
     // Pages from … to … in the print dialog: those pages, with their own

@@ -5,37 +5,43 @@
 #include "ui_qmessagedialog.h"
 
 #include <QLabel>
-#include <QRegularExpression>
+#include <QTextBoundaryFinder>
 
 namespace {
 
 // As the form lays the dialog out.
 const QSize FormSize(411, 110);
 
-// A word (or a part of a path between its separators) wider than a line of
-// the message could not wrap and would be cut off at the dialog's edge: it
-// may break anywhere, at zero-width spaces between its characters. Words
-// that fit keep their own break points, and so does the text.
+// A piece of text between two of its line-break opportunities (a word, a
+// part of a path with the separator after it) that is wider than a line
+// could not wrap and would be cut off at the dialog's edge: it may break
+// between any two of its characters, at zero-width spaces. Pieces that fit
+// keep their own break points, and a text whose pieces all fit (Chinese
+// breaks between its characters by itself) is left as it is.
 QString BreakOverlongWords(const QString &text, const QFontMetrics &metrics, int lineWidth)
 {
-    static const QRegularExpression piece(QStringLiteral("[^\\s/\\\\]+"));
     QString broken;
-    int done = 0;
-    QRegularExpressionMatchIterator pieces = piece.globalMatch(text);
-    while (pieces.hasNext()) {
-        const QRegularExpressionMatch match = pieces.next();
-        const QString word = match.captured();
-        if (metrics.horizontalAdvance(word) <= lineWidth)
+    bool changed = false;
+    QTextBoundaryFinder lines(QTextBoundaryFinder::Line, text);
+    int start = 0;
+    for (int end = lines.toNextBoundary(); end != -1; end = lines.toNextBoundary()) {
+        const QString piece = text.mid(start, end - start);
+        start = end;
+        if (metrics.horizontalAdvance(piece.trimmed()) <= lineWidth) {
+            broken += piece;
             continue;
-        broken += text.midRef(done, match.capturedStart() - done);
-        for (int i = 0; i < word.size(); ++i) {
-            broken += word.at(i);
-            if (!word.at(i).isHighSurrogate())
-                broken += QChar(0x200B);
         }
-        done = match.capturedEnd();
+        changed = true;
+        QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, piece);
+        int from = 0;
+        for (int to = characters.toNextBoundary(); to != -1; to = characters.toNextBoundary()) {
+            broken += piece.midRef(from, to - from);
+            if (to < piece.size())
+                broken += QChar(0x200B);
+            from = to;
+        }
     }
-    return done == 0 ? text : broken + text.midRef(done);
+    return changed ? broken : text;
 }
 
 } // namespace
