@@ -223,7 +223,7 @@ SampleTimeWriter SampleTimeWriter::ForRecord(const UartDataStore &store, bool ha
 
 SampleTimeWriter SampleTimeWriter::ForShownRecord(const UartDataStore &store)
 {
-    return ForRecord(store, UartDataStore::Family(store.RECModel) == 53 && store.HalfSecondStamps);
+    return ForRecord(store, store.ShowsHalfSeconds());
 }
 
 // Accepts formats made of yyyy, MM, dd, hh, HH, mm, ss and characters that

@@ -198,6 +198,9 @@ public:
     // --- operations ----------------------------------------------------------
     static int Family(int model) { return model / 100; }
     int RecordFamily() const { return Family(RECModel); }
+    // Whether the record's views show its half seconds: a light record with
+    // half-second stamps.
+    bool ShowsHalfSeconds() const { return RecordFamily() == 53 && HalfSecondStamps; }
 
     // Working directory + "/Ini/Config.ini" and friends.
     static QString WorkingDirectory();

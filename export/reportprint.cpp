@@ -224,21 +224,20 @@ QByteArray MeasuredRows(const QByteArray &html, const QVector<int> &starts)
 PrintCut CutForPrint(const QByteArray &html)
 {
     PrintCut cut;
-    const TableSpan found = LongestTable(html);
-    const TableSpan *longest = &found;
-    if (longest->rows.size() <= RichTextRows || longest->closerStart < 0) {
+    const TableSpan longest = LongestTable(html);
+    if (longest.rows.size() <= RichTextRows || longest.closerStart < 0) {
         cut.head = PageSegment{html, false, false};
         return cut;
     }
     const QByteArray closer("</table>");
-    const int end = longest->closerStart;
-    cut.rowStarts = longest->rows.mid(1);
+    const int end = longest.closerStart;
+    cut.rowStarts = longest.rows.mid(1);
     cut.rowStarts.append(end);
     const QByteArray opening = html.left(cut.rowStarts.first());
     cut.head = PageSegment{opening + closer, false, true};
     cut.measuring = PageSegment{opening + MeasuredRows(html, cut.rowStarts) + closer, false, true};
     const QByteArray after = html.mid(end + closer.size());
-    cut.tail = PageSegment{html.left(OpeningLength(html, longest->openerStart)) + after, false, false};
+    cut.tail = PageSegment{html.left(OpeningLength(html, longest.openerStart)) + after, false, false};
     return cut;
 }
 
@@ -251,8 +250,7 @@ bool ShowsAnything(const QByteArray &tail, int openingLength)
         const char c = tail.at(i);
         if (c == '<') {
             inTag = true;
-            const QByteArray name = tail.mid(i + 1, 5).toLower();
-            if (name.startsWith("img") || name.startsWith("table"))
+            if (IsTag(tail, i + 1, QLatin1String("img")) || IsTag(tail, i + 1, QLatin1String("table")))
                 return true;
         } else if (c == '>') {
             inTag = false;

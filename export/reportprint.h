@@ -8,7 +8,8 @@
 //
 // The page is laid out at the paper's width or, when its tables need more,
 // at the width they need, with the columns of its longest table (the data
-// list) measured on its first and last rows. What comes before that table's
+// list) measured on its first row, the row with the longest text of each
+// column and its last rows. What comes before that table's
 // body rows, and what follows the table, is laid out by the rich-text engine
 // as the report tab lays out its pieces (see reportpage.h); the body rows are
 // set straight onto the pages in the look of the laid-out table (see

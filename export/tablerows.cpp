@@ -114,25 +114,6 @@ QVector<double> Rules(const QTextTable *table, const QVector<TableCellLook> &cel
 
 // --- reading a row's cells --------------------------------------------------------
 
-char Lower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
-}
-
-// True when the tag that starts at `at` (a '<') is `name` ("td", "/tr").
-bool TagIs(const QByteArray &html, int at, const char *name)
-{
-    const int length = int(qstrlen(name));
-    if (at + 1 + length > html.size())
-        return false;
-    for (int k = 0; k < length; ++k) {
-        if (Lower(html.at(at + 1 + k)) != name[k])
-            return false;
-    }
-    const char after = at + 1 + length < html.size() ? Lower(html.at(at + 1 + length)) : '>';
-    return !((after >= 'a' && after <= 'z') || (after >= '0' && after <= '9'));
-}
-
 // Plain text needs no more than a copy: ASCII without references, single
 // blanks between words.
 bool IsPlainText(const QByteArray &bytes)
@@ -229,18 +210,20 @@ QStringList RowCellTexts(const QByteArray &rowHtml)
             text.append(data + i, tag - i);
         if (!open)
             break;
-        if (size - tag >= 4 && std::memcmp(data + tag, "<!--", 4) == 0) {
+        if (IsCommentAt(rowHtml, tag)) {
             const int close = rowHtml.indexOf("-->", tag);
             i = close < 0 ? size : close + 3;
             continue;
         }
-        if (TagIs(rowHtml, tag, "td") || TagIs(rowHtml, tag, "th")) {
+        const auto isTag = [&](const char *name) {
+            return IsTag(rowHtml, tag + 1, QLatin1String(name));
+        };
+        if (isTag("td") || isTag("th")) {
             endCell();
             inCell = true;
-        } else if (TagIs(rowHtml, tag, "/td") || TagIs(rowHtml, tag, "/th")
-                   || TagIs(rowHtml, tag, "/tr")) {
+        } else if (isTag("/td") || isTag("/th") || isTag("/tr")) {
             endCell();
-        } else if (inCell && TagIs(rowHtml, tag, "br")) {
+        } else if (inCell && isTag("br")) {
             text.append(' ');
         }
         const int close = rowHtml.indexOf('>', tag);

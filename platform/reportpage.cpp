@@ -36,7 +36,7 @@ char AsciiLower(QChar c)
 
 // True when the text at `at` (just after a '<') names the tag `name`.
 template <typename Text>
-bool IsTag(const Text &html, int at, QLatin1String name)
+bool NamesTag(const Text &html, int at, QLatin1String name)
 {
     if (at + name.size() >= html.size())
         return false;
@@ -46,11 +46,6 @@ bool IsTag(const Text &html, int at, QLatin1String name)
     }
     const char after = AsciiLower(html.at(at + name.size()));
     return !((after >= 'a' && after <= 'z') || (after >= '0' && after <= '9'));
-}
-
-bool IsCommentAt(const QByteArray &html, int at)
-{
-    return at + 4 <= html.size() && std::memcmp(html.constData() + at, "<!--", 4) == 0;
 }
 
 // --- sizes of tables and images ----------------------------------------------
@@ -138,8 +133,8 @@ QString PrepareMarkup(QTextDocument *document, const QString &html, double lineW
     int copied = 0;
     for (int i = html.indexOf(QLatin1Char('<')); i >= 0;
          i = html.indexOf(QLatin1Char('<'), i + 1)) {
-        const bool table = IsTag(html, i + 1, QLatin1String("table"));
-        if (!table && !IsTag(html, i + 1, QLatin1String("img")))
+        const bool table = NamesTag(html, i + 1, QLatin1String("table"));
+        if (!table && !NamesTag(html, i + 1, QLatin1String("img")))
             continue;
         const int close = html.indexOf(QLatin1Char('>'), i);
         if (close < 0)
@@ -237,7 +232,45 @@ QByteArray EncodeRun(QTextCodec *codec, QStringView run)
     return encodable ? bytes : EncodeEachCharacter(codec, run);
 }
 
+QVector<TableSpan> TopLevelTables(const QByteArray &html)
+{
+    QVector<TableSpan> tables;
+    int depth = 0;
+    for (int i = html.indexOf('<'); i >= 0; i = html.indexOf('<', i + 1)) {
+        if (IsCommentAt(html, i)) {
+            i = html.indexOf("-->", i);
+            if (i < 0)
+                break;
+        } else if (IsTag(html, i + 1, QLatin1String("table"))) {
+            if (depth++ > 0)
+                continue;
+            const int close = html.indexOf('>', i);
+            if (close < 0)
+                break;
+            tables.append({i, close + 1, {}});
+            i = close;
+        } else if (IsTag(html, i + 1, QLatin1String("/table"))) {
+            if (depth == 1)
+                tables.last().closerStart = i;
+            depth = qMax(0, depth - 1);
+        } else if (depth == 1 && IsTag(html, i + 1, QLatin1String("tr"))) {
+            tables.last().rows.append(i);
+        }
+    }
+    return tables;
+}
+
 } // namespace
+
+bool IsTag(const QByteArray &html, int at, QLatin1String name)
+{
+    return NamesTag(html, at, name);
+}
+
+bool IsCommentAt(const QByteArray &html, int at)
+{
+    return at + 4 <= html.size() && std::memcmp(html.constData() + at, "<!--", 4) == 0;
+}
 
 // The document in the encoding its meta line declares, without a byte-order
 // mark: what a GB2312 text stream writes, except that a character GB2312
@@ -267,35 +300,6 @@ QByteArray Gb2312PageBytes(const QString &text)
     return bytes;
 }
 
-static QVector<TableSpan> TopLevelTables(const QByteArray &html)
-{
-    QVector<TableSpan> tables;
-    int depth = 0;
-    for (int i = html.indexOf('<'); i >= 0; i = html.indexOf('<', i + 1)) {
-        if (IsCommentAt(html, i)) {
-            i = html.indexOf("-->", i);
-            if (i < 0)
-                break;
-        } else if (IsTag(html, i + 1, QLatin1String("table"))) {
-            if (depth++ > 0)
-                continue;
-            const int close = html.indexOf('>', i);
-            if (close < 0)
-                break;
-            tables.append({i, close + 1, {}});
-            i = close;
-        } else if (IsTag(html, i + 1, QLatin1String("/table"))) {
-            if (depth == 1)
-                tables.last().closerStart = i;
-            depth = qMax(0, depth - 1);
-        } else if (depth == 1 && IsTag(html, i + 1, QLatin1String("tr"))) {
-            tables.last().rows.append(i);
-        }
-    }
-    return tables;
-}
-
-// Every piece repeats the page's opening, so that its style applies to all.
 TableSpan LongestTable(const QByteArray &html)
 {
     TableSpan longest;
@@ -306,6 +310,7 @@ TableSpan LongestTable(const QByteArray &html)
     return longest;
 }
 
+// Every piece repeats the page's opening, so that its style applies to all.
 int OpeningLength(const QByteArray &html, int before)
 {
     for (int i = html.indexOf('<'); i >= 0 && i < before; i = html.indexOf('<', i + 1)) {
@@ -369,17 +374,16 @@ double RowTop(QTextDocument *document, QTextTable *table, int row)
 
 QVector<PageSegment> SplitReportPage(const QByteArray &html, int firstRows, int rowsPerPiece)
 {
-    const TableSpan found = LongestTable(html);
-    const TableSpan *longest = &found;
-    if (longest->rows.size() <= firstRows)
+    const TableSpan longest = LongestTable(html);
+    if (longest.rows.size() <= firstRows)
         return {PageSegment{html, false, false}};
 
     QVector<int> cuts;
-    for (int row = firstRows; row < longest->rows.size(); row += qMax(1, rowsPerPiece))
-        cuts.append(longest->rows.at(row));
-    const QByteArray opening = html.left(OpeningLength(html, longest->openerStart))
-                               + html.mid(longest->openerStart,
-                                          longest->openerEnd - longest->openerStart);
+    for (int row = firstRows; row < longest.rows.size(); row += qMax(1, rowsPerPiece))
+        cuts.append(longest.rows.at(row));
+    const QByteArray opening = html.left(OpeningLength(html, longest.openerStart))
+                               + html.mid(longest.openerStart,
+                                          longest.openerEnd - longest.openerStart);
     const QByteArray closer("</table>");
 
     QVector<PageSegment> segments{PageSegment{html.left(cuts.first()) + closer, false, true}};

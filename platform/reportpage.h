@@ -48,6 +48,12 @@ struct ReportPage {
 // the character itself.
 QByteArray Gb2312PageBytes(const QString &html);
 
+// Reading the page's bytes: whether the tag whose name starts at `at` (just
+// after its '<') is `name` ("table", "/tr"), in any case; whether a comment
+// starts at `at`.
+bool IsTag(const QByteArray &html, int at, QLatin1String name);
+bool IsCommentAt(const QByteArray &html, int at);
+
 // A table at the top level of a page, by offsets into the page.
 struct TableSpan {
     int openerStart = 0;

@@ -95,9 +95,6 @@ void QMessageDialog::SetMessageText(const QString &text, QFont font)
     FitMessage();
 }
 
-// The message takes the room of its longest line, up to two thirds of the
-// screen's width; the spacers around it shrink first. The height is what the title strip, the
-// message at that width and the buttons need, the form's at least.
 // The widest the message's text may be: the dialog at two thirds of the
 // screen, less the room around the text.
 int QMessageDialog::WidestText() const
@@ -113,16 +110,20 @@ int QMessageDialog::WidestDialog() const
     return qMax(FormSize.width(), AvailableScreenArea(this).width() * 2 / 3);
 }
 
+// The message takes the room of its longest line, up to two thirds of the
+// screen's width; the spacers around it shrink first. The height is what the
+// title strip, the message at that width and the buttons need, the form's at
+// least.
 void QMessageDialog::FitMessage()
 {
     QLabel *label = ui->label;
     label->setWordWrap(true);
     setMaximumWidth(AvailableScreenArea(this).width());
     const int widest = WidestDialog();
-    const int chrome = widest - WidestText();
+    const int widestText = WidestText();
+    const int chrome = widest - widestText;
     const QMargins margins = ui->gridLayout->contentsMargins();
-    const int text = qMax(0, qMin(label->fontMetrics().size(0, label->text()).width(),
-                                  widest - chrome));
+    const int text = qBound(0, label->fontMetrics().size(0, label->text()).width(), widestText);
     label->setMinimumWidth(text);
     const int rowGaps = 4 * qMax(0, ui->gridLayout->verticalSpacing());
     const int height = ui->widget->minimumSizeHint().height() + label->heightForWidth(text)

@@ -230,7 +230,7 @@ void MainWindow::PushButtonQuerySlot()
     from = qMax(from, first);
     to = qMin(to, last);
 
-    const bool halfSeconds = UartDataStore::Family(UartData.RECModel) == 53 && UartData.HalfSecondStamps;
+    const bool halfSeconds = UartData.ShowsHalfSeconds();
     int showStart = 0;
     int showEnd = 0;
     bool startFound = false;
