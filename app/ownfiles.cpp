@@ -76,7 +76,7 @@ RegularFileRead ReadRegularFile(const QString &path, qint64 limit, QByteArray *b
     else if (S_ISDIR(status.st_mode))
         read = Outcome(RegularFileRead::Result::Unreadable, SystemReason(EISDIR));
     else if (!S_ISREG(status.st_mode))
-        read = Outcome(RegularFileRead::Result::NotRegular, QStringLiteral("not a regular file"));
+        read = Outcome(RegularFileRead::Result::NotRegular, NotRegularFileReason());
     else {
         bytes->reserve(int(qBound<qint64>(0, status.st_size, limit) + 1));
         read = ReadAll(fd, limit, bytes);
@@ -127,4 +127,9 @@ bool MakeFolder(const QString &folder, QString *error)
 bool MakeFolderFor(const QString &filePath, QString *error)
 {
     return MakeFolder(QFileInfo(filePath).absolutePath(), error);
+}
+
+QString NotRegularFileReason()
+{
+    return Text::tr("not a regular file");
 }

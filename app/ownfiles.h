@@ -29,6 +29,9 @@ struct RegularFileRead {
 };
 
 RegularFileRead ReadRegularFile(const QString &path, qint64 limit, QByteArray *bytes);
+// Why a named pipe, a device or a socket is refused where a file is read or
+// written, translated.
+QString NotRegularFileReason();
 
 // Makes the folder, with every folder above it. When it cannot be made,
 // returns false and a translated message that names the folder and the

@@ -2,6 +2,8 @@
 
 #include <QFileInfo>
 
+#include "app/ownfiles.h"
+
 #include <cerrno>
 #include <cstring>
 
@@ -27,7 +29,7 @@ bool WholeFileWriter::Open()
         return false;
     }
     if (target.exists() && !target.isFile()) {
-        Fail(QStringLiteral("not a regular file"));
+        Fail(NotRegularFileReason());
         return false;
     }
     // Unbuffered: every write reaches the system at once and its error comes

@@ -2,7 +2,6 @@
 
 #include "export/exportcontent.h"
 
-#include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -132,7 +131,7 @@ bool FillWorkbook(const QSqlDatabase &db, const ExportContent &content, QString 
 }
 
 // Adds, opens, fills and closes the connection. A workbook that misses a
-// refused statement's table or row is not kept.
+// refused statement's table or row is not written.
 JobOutcome RunConnection(const QString &fileName, const ExportContent &content, bool *openFailed)
 {
     QSqlDatabase db = QSqlDatabase::addDatabase(DriverType, ConnectionName);
@@ -145,13 +144,11 @@ JobOutcome RunConnection(const QString &fileName, const ExportContent &content, 
     QString refusal;
     const bool filled = FillWorkbook(db, content, &refusal);
     db.close(); // writes the workbook, whole or not at all
+    if (!filled)
+        return JobOutcome::Failure(refusal);
     const QSqlError closeError = db.lastError();
-    const bool written = closeError.type() == QSqlError::NoError;
-    if (filled)
-        return written ? JobOutcome::Success() : JobOutcome::Failure(closeError.databaseText());
-    if (written)
-        QFile::remove(fileName);
-    return JobOutcome::Failure(refusal);
+    return closeError.type() == QSqlError::NoError ? JobOutcome::Success()
+                                                   : JobOutcome::Failure(closeError.databaseText());
 }
 
 JobOutcome WriteWorkbook(const QString &fileName, const ExportContent &content, int model)

@@ -12,8 +12,10 @@
 // the one the previous job left registered (closed), whatever thread made
 // that one; after a failed open the connection is removed. A workbook is
 // written whole or not at all: when a statement is refused or the workbook
-// cannot be written, the job fails with the reason and leaves no file. A
-// model without an export layout writes nothing and opens no connection.
+// cannot be written, the job fails with the reason and leaves no new file; a
+// workbook that was there before stays as it was until a new one is
+// complete, and none of its tables reaches the new one. A model without an
+// export layout writes nothing and opens no connection.
 
 #include "app/uartdatastore.h"
 #include "export/joboutcome.h"

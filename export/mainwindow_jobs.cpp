@@ -7,16 +7,14 @@
 #include "ui_mainwindow.h"
 
 #include <QDateTime>
-#include <QDesktopServices>
 #include <QDir>
-#include <QFile>
 #include <QThread>
-#include <QUrl>
 
 #include "app/uartdatastore.h"
 #include "export/filejob.h"
 #include "export/joboutcome.h"
 #include "export/thread.h"
+#include "platform/desktopopener.h"
 #include "ui/dialogframe.h"
 #include "ui/dialogseam.h"
 #include "ui/qmessagedialog.h"
@@ -25,21 +23,21 @@
 namespace {
 
 // Caption, filter, filter translated, default name, needs a report (else
-// samples), removes an existing file, start signal.
+// samples), start signal.
 const FileJob PdfReportJob {QT_TRANSLATE_NOOP("MainWindow", "Export PDF"), "*.pdf", false,
-                            "/Report-", true, false, &MainWindow::ExportReportStart};
+                            "/Report-", true, &MainWindow::ExportReportStart};
 const FileJob SaveAsJob {QT_TRANSLATE_NOOP("MainWindow", "Export *"),
                          QT_TRANSLATE_NOOP("MainWindow",
                                            "Text files (*.txt);;PDF files (*.pdf);;CSV files (*.csv)"),
-                         true, "/MeterData", false, false, &MainWindow::SaveAsfileStart};
+                         true, "/MeterData", false, &MainWindow::SaveAsfileStart};
 const FileJob ExcelJob {QT_TRANSLATE_NOOP("MainWindow", "Export EXCEL"),
                         QT_TRANSLATE_NOOP("MainWindow", "EXCEL files (*.xls)"), true, "/MeterData",
-                        false, true, &MainWindow::SaveExcelStart};
-const FileJob ExcelSectionJob {ExcelJob.Caption, ExcelJob.Filter, true, "/MeterData", false, true,
+                        false, &MainWindow::SaveExcelStart};
+const FileJob ExcelSectionJob {ExcelJob.Caption, ExcelJob.Filter, true, "/MeterData", false,
                                &MainWindow::SaveExcelSectionStart};
 const FileJob CsvSectionJob {QT_TRANSLATE_NOOP("MainWindow", "Export CSV"),
                              QT_TRANSLATE_NOOP("MainWindow", "CSV files (*.csv)"), true,
-                             "/MeterData", false, false, &MainWindow::SaveCSVSectionStart};
+                             "/MeterData", false, &MainWindow::SaveCSVSectionStart};
 
 QString DefaultExportName(const char *prefix)
 {
@@ -126,7 +124,10 @@ void MainWindow::StartFileJob(const FileJob &job)
 {
     const bool hasRecord = job.NeedsReport ? !UartData.ReportHtml.isEmpty() : UartData.Lognum > 0;
     if (!hasRecord) {
-        ShowMessage(tr("Error!"), tr("File not found, please open the file."));
+        // An open record without samples has no report either.
+        ShowMessage(tr("Error!"), UartData.RecordShown && UartData.Lognum == 0
+                                      ? tr("The record holds no samples.")
+                                      : tr("File not found, please open the file."));
         return;
     }
     if (RefuseWhileJobRuns())
@@ -139,62 +140,89 @@ void MainWindow::StartFileJob(const FileJob &job)
     UartData.Busy = false;
     if (name.isEmpty())
         return;
-    if (job.RemovesExisting && QFile::exists(name))
-        QFile::remove(name);
     UartData.ExportFileName = name;
     WorkerThread->start(QThread::InheritPriority);
     emit(this->*job.Start)();
 }
 
+// The worker thread is idle again at once; what the user is told waits for
+// a dialog on show (a refusal while the job ran) to close first.
 void MainWindow::ExportReportComplete()
 {
     WorkerThread->quit();
     WorkerThread->wait(); // the worker slot has ended with its done signal
-    ShowExportOutcome(Worker->Outcome());
+    const JobOutcome outcome = Worker->Outcome();
+    const QString name = UartData.ExportFileName;
+    DialogSeam::WhenNoDialog(this, [this, outcome, name] { ShowExportOutcome(outcome, name); });
 }
 
+// A print-out that went whole to the printer or its file is not mentioned.
 void MainWindow::PrintReportComplete()
 {
     WorkerThread->quit();
     WorkerThread->wait();
+    const JobOutcome outcome = Worker->Outcome();
+    const QString file = Worker->PrintTarget;
+    if (!outcome.IsWritten())
+        DialogSeam::WhenNoDialog(this, [this, outcome, file] { ShowPrintOutcome(outcome, file); });
 }
 
 // "Report saved as …" only for a file that was written; otherwise the dialog
 // says that nothing was written, or that the file could not be, and why.
-void MainWindow::ShowExportOutcome(const JobOutcome &outcome)
+void MainWindow::ShowExportOutcome(const JobOutcome &outcome, const QString &name)
 {
-    const QString name = UartData.ExportFileName;
-    QMessageDialog dialog(nullptr);
-    const QFont text = DialogFont(18);
-    if (outcome.IsWritten()) {
-        dialog.SetTitleText(tr("Export completed"), DialogFont(24));
-        dialog.SetOKText(tr("Open"), text);
-        dialog.SetCloseText(tr("Close"), text);
-        dialog.SetMessageText(tr("Report saved as %1!").arg(name), text);
-        // Closing the question opens nothing, however it is closed.
-        dialog.SetTitleBarCloseAccepts(false);
-        CentreDialog(&dialog, this);
-        if (DialogSeam::Exec(dialog) == QDialog::Accepted)
-            OpenExportedFile(name);
+    if (!outcome.IsWritten()) {
+        const bool failed = outcome.Result == JobOutcome::Kind::Failed;
+        ShowFailedJob(failed ? tr("Export failed") : tr("Nothing exported"),
+                      failed ? tr("%1 could not be written: %2.").arg(name, WithoutFullStop(outcome.Reason))
+                             : tr("No file was written: %1.").arg(WithoutFullStop(outcome.Reason)));
         return;
     }
-    const bool failed = outcome.Result == JobOutcome::Kind::Failed;
-    dialog.SetTitleText(failed ? tr("Export failed") : tr("Nothing exported"), DialogFont(24));
-    dialog.SetOKText(tr("OK"), text);
-    dialog.HideCloseButton(true);
+    QMessageDialog dialog(nullptr);
+    const QFont text = DialogFont(18);
+    dialog.SetTitleText(tr("Export completed"), DialogFont(24));
+    dialog.SetOKText(tr("Open"), text);
+    dialog.SetCloseText(tr("Close"), text);
+    dialog.SetMessageText(tr("Report saved as %1!").arg(name), text);
+    // Closing the question opens nothing, however it is closed.
+    dialog.SetTitleBarCloseAccepts(false);
+    CentreDialog(&dialog, this);
+    if (DialogSeam::Exec(dialog) == QDialog::Accepted)
+        OpenExportedFile(name);
+}
+
+void MainWindow::ShowPrintOutcome(const JobOutcome &outcome, const QString &file)
+{
     const QString reason = WithoutFullStop(outcome.Reason);
-    dialog.SetMessageText(failed ? tr("%1 could not be written: %2.").arg(name, reason)
-                                 : tr("No file was written: %1.").arg(reason),
-                          text);
+    if (outcome.Result == JobOutcome::Kind::NothingWritten)
+        ShowFailedJob(tr("Nothing printed"), tr("Nothing was printed: %1.").arg(reason));
+    else if (file.isEmpty())
+        ShowFailedJob(tr("Print failed"), tr("Nothing was printed: %1.").arg(reason));
+    else
+        ShowFailedJob(tr("Print failed"), tr("%1 could not be written: %2.")
+                                              .arg(QDir::toNativeSeparators(file), reason));
+}
+
+// In the look of the completion dialog, with OK alone.
+void MainWindow::ShowFailedJob(const QString &title, const QString &text)
+{
+    QMessageDialog dialog(nullptr);
+    dialog.SetTitleText(title, DialogFont(24));
+    dialog.SetOKText(tr("OK"), DialogFont(18));
+    dialog.HideCloseButton(true);
+    dialog.SetMessageText(text, DialogFont(18));
     CentreDialog(&dialog, this);
     DialogSeam::Exec(dialog);
 }
 
 void MainWindow::OpenExportedFile(const QString &path)
 {
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-        ShowMessage(tr("Export completed"),
-                    tr("No program could open %1.").arg(QDir::toNativeSeparators(path)));
+    OpenOnDesktop(path, this, [this, path] {
+        DialogSeam::WhenNoDialog(this, [this, path] {
+            ShowMessage(tr("Export completed"),
+                        tr("No program could open %1.").arg(QDir::toNativeSeparators(path)));
+        });
+    });
 }
 
 // Called as the window goes: a job under way finishes its file first. The

@@ -11,7 +11,7 @@ PlainRowPainter::PlainRowPainter(QPainter &painter, const QRawFont &font, const 
     : Painter(painter)
     , RawFont(font)
     , Fallback(fallback)
-    , Metrics(fallback, painter.device())
+    , Metrics(fallback)   // at the resolution the font was made for
 {
     FillTable();
 }

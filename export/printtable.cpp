@@ -47,15 +47,12 @@ struct PageLayout {
 class TablePainter {
 public:
     TablePainter(QPainter &painter, QPrinter &printer, const PrintTable &table);
-    void PrintPages();
+    PrintRun PrintPages();
 
 private:
     void MeasureColumns();
     void MeasureRows();
-    qreal PointsToUnits(qreal points) const
-    {
-        return points * painter.device()->logicalDpiY() / 72.0;
-    }
+    qreal PointsToUnits(qreal points) const { return points * printer.logicalDpiY() / 72.0; }
     void PaintPage(int page, int firstRow, int rows);
     qreal PaintTitle();
     void PaintHeader(qreal top);
@@ -66,10 +63,12 @@ private:
     QPainter &painter;
     QPrinter &printer;
     const PrintTable &table;
-    const QFont cellFont = ArialFont(CellPoints, false);
-    const QFont headerFont = ArialFont(CellPoints, true);
-    const QFont titleFont = ArialFont(TitlePoints, true);
-    PlainRowPainter *cells = nullptr; // in the cell font, once the painter has it
+    // At the printer's resolution: the pages are measured before the painter
+    // begins on the printer.
+    const QFont cellFont {ArialFont(CellPoints, false), &printer};
+    const QFont headerFont {ArialFont(CellPoints, true), &printer};
+    const QFont titleFont {ArialFont(TitlePoints, true), &printer};
+    PlainRowPainter cells {painter, QRawFont::fromFont(cellFont), cellFont};
     PageLayout layout;
 };
 
@@ -82,14 +81,14 @@ TablePainter::TablePainter(QPainter &painter, QPrinter &printer, const PrintTabl
 
 void TablePainter::MeasureColumns()
 {
-    const QFontMetricsF header(headerFont, painter.device());
+    const QFontMetricsF header(headerFont);
     const int columns = table.Headers.size();
     QVector<qreal> widths(columns);
     for (int column = 0; column < columns; ++column)
         widths[column] = header.horizontalAdvance(table.Headers.at(column));
     for (int row = 0; row < table.RowCount(); ++row) {
         for (int column = 0; column < columns; ++column)
-            widths[column] = qMax(widths[column], cells->Width(table.Cell(row, column)));
+            widths[column] = qMax(widths[column], cells.Width(table.Cell(row, column)));
     }
     const qreal padding = 2.0 * PointsToUnits(CellSidePadding);
     layout.columnLeft = {0.0};
@@ -102,9 +101,9 @@ void TablePainter::MeasureColumns()
 
 void TablePainter::MeasureRows()
 {
-    const QFontMetricsF cell(cellFont, painter.device());
-    const QFontMetricsF header(headerFont, painter.device());
-    const QFontMetricsF title(titleFont, painter.device());
+    const QFontMetricsF cell(cellFont);
+    const QFontMetricsF header(headerFont);
+    const QFontMetricsF title(titleFont);
     const qreal padding = PointsToUnits(CellTopPadding);
     layout.rowHeight = cell.height() + 2.0 * padding;
     layout.cellBaseline = padding + cell.ascent();
@@ -118,34 +117,29 @@ void TablePainter::MeasureRows()
     layout.firstPageRows = qMax(1, int((rowsHeight - layout.titleHeight) / layout.rowHeight));
 }
 
-void TablePainter::PrintPages()
+PrintRun TablePainter::PrintPages()
 {
-    painter.setFont(cellFont);
-    PlainRowPainter rowPainter(painter);
-    cells = &rowPainter;
     MeasureColumns();
     MeasureRows();
-    painter.scale(layout.scale, layout.scale);
     const int rows = table.RowCount();
-    PrintedPages printed(printer);
+    PrintedPages printed(printer, painter);
     int firstRow = 0;
     for (int page = 0; page < layout.PageCount(rows) && !printed.Past(page + 1); ++page) {
         const int pageRows
             = qMin(rows - firstRow, page == 0 ? layout.firstPageRows : layout.rowsPerPage);
-        if (printed.Includes(page + 1)) {
-            // A printer that takes no more pages (a full disk under a PDF
-            // file) is not painted on further.
-            if (!printed.Begin(page + 1))
-                break;
+        // A printer that takes no more pages is not painted on further.
+        if (!printed.Begin(page + 1))
+            break;
+        if (printed.Includes(page + 1))
             PaintPage(page, firstRow, pageRows);
-        }
         firstRow += pageRows;
     }
-    cells = nullptr;
+    return printed.End();
 }
 
 void TablePainter::PaintPage(int page, int firstRow, int rows)
 {
+    painter.setTransform(QTransform::fromScale(layout.scale, layout.scale));
     const qreal top = page == 0 ? PaintTitle() : 0.0;
     PaintHeader(top);
     PaintRows(top + layout.headerHeight, firstRow, rows);
@@ -156,7 +150,7 @@ void TablePainter::PaintPage(int page, int firstRow, int rows)
 qreal TablePainter::PaintTitle()
 {
     painter.setFont(titleFont);
-    painter.drawText(QPointF(0.0, QFontMetricsF(titleFont, painter.device()).ascent()),
+    painter.drawText(QPointF(0.0, QFontMetricsF(titleFont).ascent()),
                      table.Title);
     return layout.titleHeight;
 }
@@ -164,7 +158,7 @@ qreal TablePainter::PaintTitle()
 void TablePainter::PaintHeader(qreal top)
 {
     painter.setFont(headerFont);
-    const QFontMetricsF metrics(headerFont, painter.device());
+    const QFontMetricsF metrics(headerFont);
     const QVector<qreal> &left = layout.columnLeft;
     for (int column = 0; column < table.Headers.size(); ++column) {
         const QString &text = table.Headers.at(column);
@@ -181,10 +175,10 @@ void TablePainter::PaintRows(qreal top, int firstRow, int rows)
         const qreal baseline = top + row * layout.rowHeight + layout.cellBaseline;
         for (int column = 0; column < table.Headers.size(); ++column) {
             const QString &text = table.Cell(firstRow + row, column);
-            const qreal x = (left[column] + left[column + 1] - cells->Width(text)) / 2.0;
-            cells->Add(QPointF(x, baseline), text);
+            const qreal x = (left[column] + left[column + 1] - cells.Width(text)) / 2.0;
+            cells.Add(QPointF(x, baseline), text);
         }
-        cells->Flush();
+        cells.Flush();
     }
 }
 
@@ -211,7 +205,7 @@ void TablePainter::PaintPageNumber(int page)
 {
     painter.setFont(cellFont);
     const QString number = QString::number(page + 1);
-    const QFontMetricsF metrics(cellFont, painter.device());
+    const QFontMetricsF metrics(cellFont);
     painter.drawText(QPointF(layout.page.width() - metrics.horizontalAdvance(number),
                              layout.page.height() - metrics.descent()),
                      number);
@@ -235,11 +229,8 @@ PrintTable PrintTableOf(const QString &title, const QAbstractItemModel &model)
     return table;
 }
 
-bool PrintTableOnPages(const PrintTable &table, QPrinter *printer)
+PrintRun PrintTableOnPages(const PrintTable &table, QPrinter *printer)
 {
     QPainter painter;
-    if (!painter.begin(printer))
-        return false;
-    TablePainter(painter, *printer, table).PrintPages();
-    return painter.end();
+    return TablePainter(painter, *printer, table).PrintPages();
 }

@@ -16,6 +16,8 @@
 #include <QStringList>
 #include <QVector>
 
+#include "export/printedpages.h"
+
 class QAbstractItemModel;
 class QPrinter;
 
@@ -33,8 +35,8 @@ struct PrintTable {
 
 PrintTable PrintTableOf(const QString &title, const QAbstractItemModel &model);
 
-// Paints the table on the printer, one page after the other. False when the
-// printer could not be started (no page was printed).
-bool PrintTableOnPages(const PrintTable &table, QPrinter *printer);
+// Paints the table on the printer, one page after the other, the pages of
+// the print dialog's range only.
+PrintRun PrintTableOnPages(const PrintTable &table, QPrinter *printer);
 
 #endif // EXPORT_PRINTTABLE_H

@@ -38,12 +38,12 @@ class PagePainter {
 public:
     PagePainter(QPrinter &printer, QPainter &painter)
         : painter(painter)
-        , printed(printer)
+        , printed(printer, painter)
     {
-        printed.Begin(page);
-        const double margin = MarginCm / 2.54 * painter.device()->logicalDpiY();
+        const double margin = MarginCm / 2.54 * printer.logicalDpiY();
         body = QRectF(margin, margin, printer.width() - 2.0 * margin,
                       printer.height() - 2.0 * margin);
+        printed.Begin(page);
     }
 
     double BodyWidth() const { return body.width(); }
@@ -71,12 +71,13 @@ public:
 
     // Whether the page begun is one to print: the others are laid out alone.
     bool Shown() const { return printed.Includes(page); }
-    // Whether printing stopped because the pages to print were done.
-    bool RangeDone() const { return printed.Past(page); }
 
-    // Page coordinates at the scale: the body's top left is (0, 0).
+    // Page coordinates at the scale: the body's top left is (0, 0). Nothing
+    // to set before the painter has begun on the first page printed.
     void SetPageTransform(double scale)
     {
+        if (!painter.isActive())
+            return;
         painter.resetTransform();
         painter.translate(body.topLeft());
         painter.scale(scale, scale);
@@ -120,6 +121,8 @@ public:
         PaintPageNumber();
         return true;
     }
+
+    PrintRun End() { return printed.End(); }
 
 private:
     void PaintBand(const BuiltSegment &segment, double scale, double top, double bottom)
@@ -291,8 +294,11 @@ public:
         page.folder = folder;
     }
 
-    // False when the printer took no further page.
-    bool Print(const QByteArray &html) { return PrintPage(html) || pages.RangeDone(); }
+    PrintRun Print(const QByteArray &html)
+    {
+        PrintPage(html);
+        return pages.End();
+    }
 
 private:
     bool PrintPage(const QByteArray &html)
@@ -377,11 +383,8 @@ private:
 
 } // namespace
 
-bool PrintReportPage(const QString &html, const QString &folder, QPrinter *printer)
+PrintRun PrintReportPage(const QString &html, const QString &folder, QPrinter *printer)
 {
     QPainter painter;
-    if (!painter.begin(printer))
-        return false;
-    const bool printed = ReportPrint(*printer, painter, folder).Print(Gb2312PageBytes(html));
-    return painter.end() && printed;
+    return ReportPrint(*printer, painter, folder).Print(Gb2312PageBytes(html));
 }

@@ -17,12 +17,14 @@
 // A page ends only between two blocks or two table rows; only a block taller
 // than a whole page is cut.
 //
-// Relative image names resolve against folder. Returns false when the
-// printer could not be started or took no further page.
+// Relative image names resolve against folder. Only the pages of the print
+// dialog's range are printed.
+
+#include "export/printedpages.h"
 
 class QPrinter;
 class QString;
 
-bool PrintReportPage(const QString &html, const QString &folder, QPrinter *printer);
+PrintRun PrintReportPage(const QString &html, const QString &folder, QPrinter *printer);
 
 #endif // EXPORT_REPORTPRINT_H

@@ -85,9 +85,11 @@ public:
     bool DrawFourProbeDataList(QPainter *painter, int y);
     bool DrawThermoHygroDataList(QPainter *painter, int y);
 
-    // What the last file job left behind; read by the completion slot after
-    // the job's done signal.
+    // What the last job left behind; read by the completion slot after the
+    // job's done signal. A print job's file is PrintTarget ("" for a
+    // printer).
     const JobOutcome &Outcome() const { return LastOutcome; }
+    QString PrintTarget;
 
     // Hands the print job its configured printer, the chart picture that
     // the chart tab's print HTML shows and, when the data list is printed,
@@ -119,6 +121,7 @@ public slots:
     void PrintReportWork();
 
 private:
+    JobOutcome PrintOut();
     JobOutcome WriteReportPdf(const ReportLayout &layout);
     void PaintReport(QPainter *painter, QPagedPaintDevice *device, const ReportLayout &layout);
     void FillReportTexts(const ReportLayout &layout);

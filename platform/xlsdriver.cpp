@@ -56,6 +56,7 @@ private:
 
 struct XlsSqlDriver::Connection {
     QString path;
+    QString refusal;   // of the first statement refused
     XlsTables tables;
     XlsStatementParser parser;
     XlsStatement statement;   // reused, so that its storage is too
@@ -101,11 +102,14 @@ void XlsSqlDriver::close()
     if (!Open)
         return;
     std::unique_ptr<Connection> connection = std::move(Open);
-    const QByteArray workbook = BuildXlsWorkbookStream(connection->tables);
-    const QString path = connection->path;
-    connection.reset();   // the tables are no longer needed
-    QString error;
-    if (!WriteXlsFile(path, workbook, &error))
+    QString error = connection->refusal;
+    if (error.isEmpty()) {
+        const QByteArray workbook = BuildXlsWorkbookStream(connection->tables);
+        const QString path = connection->path;
+        connection.reset();   // the tables are no longer needed
+        WriteXlsFile(path, workbook, &error);
+    }
+    if (!error.isEmpty())
         setLastError(QSqlError(tr("Unable to write the workbook"), error, QSqlError::ConnectionError));
     setOpen(false);
     setOpenError(false);
@@ -124,13 +128,16 @@ bool XlsSqlDriver::Execute(const QString &statement, QString *error)
         return false;
     }
     XlsStatement &parsed = Open->statement;
-    if (!Open->parser.Parse(statement, &parsed)) {
+    bool taken = Open->parser.Parse(statement, &parsed);
+    if (!taken)
         *error = Open->parser.Error();
-        return false;
-    }
-    if (parsed.kind == XlsStatement::CreateTable)
-        return Open->tables.CreateTable(parsed.table, parsed.columns, parsed.numeric, error);
-    return Open->tables.Insert(parsed.table, parsed.columns, parsed.values, error);
+    else if (parsed.kind == XlsStatement::CreateTable)
+        taken = Open->tables.CreateTable(parsed.table, parsed.columns, parsed.numeric, error);
+    else
+        taken = Open->tables.Insert(parsed.table, parsed.columns, parsed.values, error);
+    if (!taken && Open->refusal.isEmpty())
+        Open->refusal = *error;
+    return taken;
 }
 
 void RegisterXlsSqlDriver()

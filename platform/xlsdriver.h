@@ -14,12 +14,15 @@
 //     db.close();               // writes the workbook, whole or not at all
 //
 // open() checks that a file can be made at the DBQ path (see
-// XlsConnectionString) and fails when not. The statements (see XlsStatement)
-// fill tables in memory; a refused one changes nothing. close() writes the
-// tables as worksheets (see XlsWorkbook) and frees them; a failed write
-// leaves no file. Failures leave the connection's lastError() with the
-// reason in databaseText(), in the system's words where the system gave one
-// ("Permission denied", "No space left on device").
+// XlsConnectionString) and fails when not; an existing file there is never
+// read. The statements (see XlsStatement) fill tables in memory; a refused
+// one changes nothing. close() writes the tables as worksheets (see
+// XlsWorkbook) and frees them. The new workbook replaces a file of its name
+// only when it is complete: after a refused statement, whose table or row it
+// would miss, or a failed write, the file stays as it was. Failures leave
+// the connection's lastError() with the reason in databaseText(), in the
+// system's words where the system gave one ("Permission denied", "No space
+// left on device").
 
 #include <QSqlDriver>
 #include <QString>

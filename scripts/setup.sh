@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 PACKAGES=(g++ make cmake pkg-config qtbase5-dev libqcustomplot-dev qttools5-dev qttools5-dev-tools
           qttranslations5-l10n libgsf-1-dev libfreexl-dev poppler-utils
-          fonts-liberation fonts-wqy-microhei)
+          fonts-liberation fonts-wqy-microhei xdg-utils)
 
 installed() {
   [ "$(dpkg-query -W -f='${Status}' "$1" 2>/dev/null)" = "install ok installed" ]

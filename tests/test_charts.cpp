@@ -3,6 +3,7 @@
 
 #include <QtTest>
 
+#include "app/recordfile.h"
 #include "app/uartdatastore.h"
 #include "tests/support/brackettranslator.h"
 #include "tests/support/recordfixture.h"
@@ -922,6 +923,51 @@ private slots:
         QVERIFY(!window->Tracer->tracer->visible());
         window->Tracer->setText(QString());
         QCOMPARE(readOutAt(FixtureStart().toTime_t()), QString());  // no read-out while off
+    }
+
+    // When the read-out comes back after the chart was built again, it is
+    // written for the record now on show, where the mouse last was.
+    void readOutComesBackWrittenAfresh()
+    {
+        StartRecord(UartData, 6201, 6);
+        for (int i = 0; i < 6; ++i)
+            UartData.DecibelValue[i] = 40.0 + i;
+        FinishRecord(UartData);
+        window->UpdateDataTable();
+        build();
+        QVERIFY(readOutAt(FixtureStart().addSecs(3 * 60).toTime_t()).startsWith("Decibel:43.0"));
+        for (int i = 0; i < 6; ++i)
+            UartData.DecibelValue[i] = 80.0 + i;
+        window->UpdateDataTable();
+        build();
+        window->Timer1SSlot();
+        window->Timer1SSlot();
+        QVERIFY(window->Tracer->tracer->visible());
+        QVERIFY2(window->Tracer->label->text().startsWith("Decibel:83.0"),
+                 qPrintable(window->Tracer->label->text()));
+    }
+
+    // A record opened from its file is read out from its first sample, not
+    // where the mouse was on the record before.
+    void openedRecordIsReadOutFromItsFirstSample()
+    {
+        QStringList files;
+        for (double base : {40.0, 80.0}) {
+            StartRecord(UartData, 6201, 6);
+            for (int i = 0; i < 6; ++i)
+                UartData.DecibelValue[i] = base + i;
+            FinishRecord(UartData);
+            files << dir->filePath(QStringLiteral("%1.rec").arg(base));
+            QString error;
+            QVERIFY2(WriteRecordFile(UartData, files.last(), &error), qPrintable(error));
+        }
+        QVERIFY(window->LoadRecordFile(files[0]));
+        QVERIFY(readOutAt(FixtureStart().addSecs(3 * 60).toTime_t()).startsWith("Decibel:43.0"));
+        QVERIFY(window->LoadRecordFile(files[1]));
+        window->Timer1SSlot();
+        window->Timer1SSlot();
+        QVERIFY2(window->Tracer->label->text().startsWith("Decibel:80.0"),
+                 qPrintable(window->Tracer->label->text()));
     }
 };
 

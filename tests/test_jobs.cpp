@@ -6,20 +6,28 @@
 #include <QComboBox>
 #include <QPainter>
 #include <QPushButton>
-#include <QDesktopServices>
 #include <QFileDialog>
 #include <QAbstractTextDocumentLayout>
 #include <QTextDocument>
+#include <QSemaphore>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QThread>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 #include "app/uartdatastore.h"
+#include "export/thread.h"
 #include "platform/reportpage.h"
 #include "platform/xlsdriver.h"
+#include "tests/support/fakeopener.h"
 #include "tests/support/filesizelimit.h"
 #include "tests/support/jobdriver.h"
+#include "tests/support/oddfile.h"
 #include "tests/support/pdftext.h"
 #include "tests/support/workdir.h"
+#include "tests/support/xlsreader.h"
 #include "tools/samplerecord.h"
 #include "ui/dialogseam.h"
 #include "ui/mainwindow.h"
@@ -83,18 +91,57 @@ QVector<QStringList> ListedSamples(const QString &html)
     return samples;
 }
 
+bool IsPipe(const QString &path)
+{
+    struct stat status {};
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0 && S_ISFIFO(status.st_mode);
+}
+
+QByteArray FileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList FilesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+}
+
+// What stands at a job's target before it runs: an old file of that name
+// ("old"), a folder, a named pipe, or nothing.
+void PutTarget(const QString &path, const QString &kind)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    if (kind == QLatin1String("old")) {
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+    } else {
+        QVERIFY(PutOddFile(path, kind));
+    }
+}
+
+// It is still there as it was, and nothing else of the job is beside it.
+void CheckTargetKept(const QString &path, const QString &kind)
+{
+    if (kind == QLatin1String("old"))
+        QCOMPARE(FileBytes(path), QByteArray("old"));
+    if (kind == QLatin1String("pipe"))
+        QVERIFY(IsPipe(path));
+    if (kind == QLatin1String("folder"))
+        QVERIFY(QFileInfo(path).isDir());
+    QCOMPARE(FilesIn(QFileInfo(path).path()), QStringList {QFileInfo(path).fileName()});
+}
+
 } // namespace
 
 class TestJobs : public QObject {
     Q_OBJECT
 
-public slots:
-    void OpenUrl(const QUrl &url) { opened << url; }
-
 private:
     WorkDir *dir = nullptr;
     MainWindow *window = nullptr;
-    QList<QUrl> opened;
+    FakeOpener *opener = nullptr;
 
 private slots:
     void initTestCase()
@@ -102,15 +149,15 @@ private slots:
         RegisterXlsSqlDriver();
         dir = new WorkDir;
         QVERIFY(dir->isValid());
+        opener = new FakeOpener;
         window = new MainWindow;
         window->show();
-        QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "OpenUrl");
     }
 
     void cleanupTestCase()
     {
-        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         delete window;
+        delete opener;
         delete dir;
     }
 
@@ -176,7 +223,7 @@ private slots:
         JobDriver jobs(window);
         QVERIFY(jobs.OpenRecord(Record(3702, 30), dir->path()));
         jobs.MessageAnswer = QDialog::Accepted;
-        opened.clear();
+        opener->Clear();
         QVERIFY(jobs.RunFileJob(slot.toLatin1().constData(), dir->filePath(name)));
         QCOMPARE(jobs.Asked.size(), 1);
         QTEST(jobs.Asked[0].caption, "caption");
@@ -193,7 +240,7 @@ private slots:
                  QStringList({"Export completed", "Report saved as " + path + "!", "Open",
                               "Close"}));
         QVERIFY(!done.closeHidden && done.titlePoints == 24 && done.textPoints == 18);
-        QCOMPARE(opened, QList<QUrl> {QUrl::fromLocalFile(path)});
+        QCOMPARE(opener->Opened(1), QStringList {path});
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QFETCH(QByteArray, starts);
@@ -234,12 +281,12 @@ private slots:
             QWidget *focused = QApplication::focusWidget();
             QTest::keyClick(focused ? focused : &dialog, Qt::Key(key));
         };
-        opened.clear();
+        opener->Clear();
         const QString path = dir->filePath(QStringLiteral("answered.csv"));
         QVERIFY(jobs.RunFileJob("PushButtonExportCSVSlot", path));
         QCOMPARE(jobs.Shown.last().title, QStringLiteral("Export completed"));
         QFETCH(bool, opens);
-        QCOMPARE(opened, opens ? QList<QUrl> {QUrl::fromLocalFile(path)} : QList<QUrl> {});
+        QCOMPARE(opener->Opened(opens), opens ? QStringList {path} : QStringList {});
     }
 
     // A request that writes nothing says so in one dialog, or in none when
@@ -257,9 +304,11 @@ private slots:
         const QString failed = QStringLiteral("Export failed");
         const QString unwritten = QStringLiteral("could not be written");
         const QString none = QStringLiteral("Nothing exported");
+        const QString empty = QStringLiteral("The record holds no samples.");
         QTest::newRow("report not built") << pdf << "no report" << "r.pdf" << "Error!" << open;
         QTest::newRow("no samples")
-            << "PushButtonExportCSVSlot" << "no samples" << "r.csv" << "Error!" << open;
+            << "PushButtonExportCSVSlot" << "no samples" << "r.csv" << "Error!" << empty;
+        QTest::newRow("no samples, report") << pdf << "no samples" << "r.pdf" << "Error!" << empty;
         const QString running = QStringLiteral("job running");
         QTest::newRow("pdf while a job runs") << pdf << running << "r.pdf" << "Warning!" << busy;
         QTest::newRow("print while a job runs") << "print" << running << "" << "Warning!" << busy;
@@ -289,8 +338,10 @@ private slots:
         const QString record = UartData.RECFilePath;
         if (setup == QLatin1String("no report"))
             UartData.ReportHtml.clear();
-        if (setup == QLatin1String("no samples"))
+        if (setup == QLatin1String("no samples")) {
             UartData.Lognum = 0;
+            window->RebuildReport();
+        }
         if (setup == QLatin1String("model 1234"))
             UartData.RECModel = 1234;
         UartData.ExportFileName = QStringLiteral("before");
@@ -518,6 +569,234 @@ private slots:
         QCOMPARE(PdfPageCount(chosen), last - from + 1);
         for (int page = from; page <= last; ++page)
             QCOMPARE(PdfPageWords(chosen, page - from + 1), PdfPageWords(all, page));
+    }
+
+    // A print-out to a file is written as the exports write theirs: what
+    // stands at the name is refused when it is no file, and it stays as it
+    // was until the new file is whole; every failure is told.
+    void printOutsToFilesAreWrittenWholeOrNotAtAll_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("target");   // what stands at the name
+        QTest::addColumn<bool>("full");
+        QTest::addColumn<QString>("reason");
+        const QByteArray tabs[] = {"chart", "list", "report"};
+        for (int tab : {0, 1, 2}) {
+            const QByteArray &name = tabs[tab];
+            QTest::newRow(name + ", a folder") << tab << "folder" << false << "Is a directory";
+            QTest::newRow(name + ", a pipe") << tab << "pipe" << false << "not a regular file";
+            QTest::newRow(name + ", full disk") << tab << "old" << true << "File too large";
+        }
+        QTest::newRow("report, no folder") << 2 << "" << false << "No such file or directory";
+    }
+
+    void printOutsToFilesAreWrittenWholeOrNotAtAll()
+    {
+        QFETCH(int, tab);
+        QFETCH(QString, target);
+        QFETCH(bool, full);
+        QFETCH(QString, reason);
+        JobDriver jobs(window);
+        QVERIFY(jobs.OpenRecord(Record(4423, 150), dir->path()));
+        window->ui->tabWidget->setCurrentIndex(tab);
+        const QString path = dir->filePath(target.isEmpty() ? QStringLiteral("gone/print.pdf")
+                                                            : QStringLiteral("print/print.pdf"));
+        if (!target.isEmpty())
+            PutTarget(path, target);
+        {
+            FileSizeLimit limit(full ? 4096 : RLIM_INFINITY);
+            QVERIFY(jobs.Print(true, path));
+        }
+        QCOMPARE(jobs.Shown.size(), 1);
+        QCOMPARE(jobs.Shown[0].title, QStringLiteral("Print failed"));
+        QCOMPARE(jobs.Shown[0].text, path + QStringLiteral(" could not be written: ") + reason + '.');
+        if (!target.isEmpty())
+            CheckTargetKept(path, target);
+        QVERIFY(!QFileInfo::exists(dir->filePath(QStringLiteral("gone"))));
+        QDir(QFileInfo(path).path()).removeRecursively();
+        // The next print-out is written as ever, over an old file too.
+        PutTarget(path, QStringLiteral("old"));
+        QVERIFY(jobs.Print(true, path));
+        QVERIFY(PdfPageCount(path) > 0);
+        QCOMPARE(FilesIn(QFileInfo(path).path()), QStringList {QStringLiteral("print.pdf")});
+        QDir(QFileInfo(path).path()).removeRecursively();
+    }
+
+    // A range of pages past the end prints nothing, not a blank sheet, and
+    // says how many pages there are; an old file of the name stays.
+    void pageRangePastTheEndPrintsNothing_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("chart") << 0 << 150 << 1;
+        QTest::newRow("data list") << 1 << 150 << 3;
+        QTest::newRow("short report") << 2 << 38 << 3;
+        QTest::newRow("long report") << 2 << 601 << 8;
+    }
+
+    void pageRangePastTheEndPrintsNothing()
+    {
+        QFETCH(int, tab);
+        QFETCH(int, count);
+        QFETCH(int, pages);
+        JobDriver jobs(window);
+        QVERIFY(jobs.OpenRecord(Record(tab == 2 && count < 100 ? 3707 : 4423, count), dir->path()));
+        window->ui->tabWidget->setCurrentIndex(tab);
+        const QString path = dir->filePath(QStringLiteral("range/print.pdf"));
+        PutTarget(path, QStringLiteral("old"));
+        jobs.PrintFrom = pages + 1;
+        jobs.PrintTo = pages + 3;
+        QVERIFY(jobs.Print(true, path));
+        QCOMPARE(jobs.Shown.size(), 1);
+        QCOMPARE(jobs.Shown[0].title, QStringLiteral("Nothing printed"));
+        QCOMPARE(jobs.Shown[0].text,
+                 pages == 1 ? QStringLiteral("Nothing was printed: the print-out has 1 page.")
+                            : QStringLiteral("Nothing was printed: the print-out has %1 pages.")
+                                  .arg(pages));
+        CheckTargetKept(path, QStringLiteral("old"));
+        // As many pages as it said.
+        jobs.PrintFrom = jobs.PrintTo = 0;
+        QVERIFY(jobs.Print(true, path));
+        QCOMPARE(PdfPageCount(path), pages);
+        QDir(QFileInfo(path).path()).removeRecursively();
+    }
+
+    // Both Excel exports leave what stands at the name as it was until the
+    // new workbook is whole, and refuse what is no file; the new workbook
+    // holds nothing of the old one.
+    void workbooksReplaceTheOldOneOnlyWhenWhole_data()
+    {
+        QTest::addColumn<QString>("slot");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("full");
+        QTest::addColumn<QString>("reason");
+        for (const char *slot : {"ExportToExcelSlot", "PushButtonExportExcelSlot"}) {
+            const QByteArray tag(slot);
+            QTest::newRow(tag + ", a folder") << slot << "folder" << false << "Is a directory";
+            QTest::newRow(tag + ", a pipe") << slot << "pipe" << false << "not a regular file";
+            QTest::newRow(tag + ", full disk") << slot << "old" << true << "File too large";
+            QTest::newRow(tag + ", old workbook") << slot << "workbook" << false << "";
+        }
+    }
+
+    void workbooksReplaceTheOldOneOnlyWhenWhole()
+    {
+        QFETCH(QString, slot);
+        QFETCH(QString, target);
+        QFETCH(bool, full);
+        QFETCH(QString, reason);
+        JobDriver jobs(window);
+        QVERIFY(jobs.OpenRecord(Record(3702, 3000), dir->path()));
+        const QString path = dir->filePath(QStringLiteral("books/book.xls"));
+        if (target == QLatin1String("workbook")) {
+            QDir().mkpath(QFileInfo(path).path());
+            QVERIFY(jobs.RunFileJob("ExportToExcelSlot", path));
+            QSqlDatabase old = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), "old");
+            old.setDatabaseName("CREATE_DB=\"" + path + "\";DBQ=" + path);
+            QVERIFY(old.open());
+            QVERIFY(QSqlQuery(old).exec(QStringLiteral("create table Old (Kept text)")));
+            old.close();
+            QVERIFY(XlsWorkbookLines(path).contains(QStringLiteral("[Old]")));
+        } else {
+            PutTarget(path, target);
+        }
+        const int before = jobs.Shown.size();
+        {
+            FileSizeLimit limit(full ? 64 * 1024 : RLIM_INFINITY);
+            QVERIFY(jobs.RunFileJob(slot.toLatin1().constData(), path));
+        }
+        QCOMPARE(jobs.Shown.size(), before + 1);
+        if (reason.isEmpty()) {
+            const QStringList sheets = XlsWorkbookLines(path).filter(QRegularExpression("^\\["));
+            QCOMPARE(sheets, (QStringList {"[Summary]", "[Data]"}));
+        } else {
+            QCOMPARE(jobs.Shown.last().title, QStringLiteral("Export failed"));
+            QCOMPARE(jobs.Shown.last().text,
+                     path + QStringLiteral(" could not be written: ") + reason + '.');
+            CheckTargetKept(path, target);
+        }
+        QDir(QFileInfo(path).path()).removeRecursively();
+    }
+
+    // A job that ends while a refusal is on show tells its end after the
+    // refusal has closed: never two dialogs at once.
+    void completionWaitsForTheDialogOnShow()
+    {
+        JobDriver jobs(window);
+        QVERIFY(jobs.OpenRecord(Record(6201, 500), dir->path()));
+        // The job waits until the refusal is on show.
+        QSemaphore gate;
+        QMetaObject::invokeMethod(window->Worker, [&gate] { gate.acquire(); },
+                                  Qt::QueuedConnection);
+        const QString path = dir->filePath(QStringLiteral("late.csv"));
+        DialogSeam::SetSaveFileHandler(
+            [&](QWidget *, const QString &, const QString &, const QString &) { return path; });
+        QMetaObject::invokeMethod(window, "PushButtonExportCSVSlot");
+        int onShow = 0, mostOnShow = 0;
+        jobs.UserAction = [&](QDialog &dialog) {
+            mostOnShow = qMax(mostOnShow, ++onShow);
+            if (jobs.Shown.size() == 1) {
+                gate.release();
+                QVERIFY(QTest::qWaitFor([&] { return !window->WorkerThread->isRunning(); }));
+                QTest::qWait(50);
+            }
+            dialog.setResult(QDialog::Rejected);
+            --onShow;
+        };
+        QMetaObject::invokeMethod(window, "PushButtonExportExcelSlot");
+        QVERIFY(QTest::qWaitFor([&] { return jobs.Shown.size() == 2; }));
+        QCOMPARE(jobs.Shown[0].title, QStringLiteral("Warning!"));
+        QCOMPARE(jobs.Shown[1].text, "Report saved as " + path + "!");
+        QCOMPARE(mostOnShow, 1);
+    }
+
+    // "Open" in the completion dialog and Help: a desktop that has no program
+    // for the file, or no opener at all, is told.
+    void openerThatFailsIsTold_data()
+    {
+        QTest::addColumn<QString>("request");
+        QTest::addColumn<int>("status");   // of xdg-open; -1: there is none
+        QTest::addColumn<QString>("message");
+        const QString export_ = QStringLiteral("No program could open %1.");
+        const QString help = QStringLiteral("No program could open the help file %1.");
+        QTest::newRow("export opened") << "export" << 0 << "";
+        QTest::newRow("export, no method available") << "export" << 3 << export_;
+        QTest::newRow("export, no opener") << "export" << -1 << export_;
+        QTest::newRow("help, no method available") << "help" << 3 << help;
+        QTest::newRow("help, no opener") << "help" << -1 << help;
+    }
+
+    void openerThatFailsIsTold()
+    {
+        QFETCH(QString, request);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        FakeOpener failing;
+        if (status < 0)
+            failing.Missing();
+        else
+            failing.SetExitStatus(status);
+        JobDriver jobs(window);
+        QVERIFY(jobs.OpenRecord(Record(3702, 10), dir->path()));
+        jobs.MessageAnswer = QDialog::Accepted;
+        QString file = dir->filePath(QStringLiteral("opened.csv"));
+        if (request == QLatin1String("export")) {
+            QVERIFY(jobs.RunFileJob("PushButtonExportCSVSlot", file));
+        } else {
+            file = UartDataStore::WorkingDirectory() + QStringLiteral("/Help/") + UartData.HelpFile;
+            PutTarget(file, QStringLiteral("old"));
+            window->OpenHelp();
+        }
+        const int dialogs = request == QLatin1String("export") ? 1 : 0;
+        if (message.isEmpty()) {
+            QCOMPARE(failing.Opened(1), QStringList {file});
+        } else {
+            QVERIFY(QTest::qWaitFor([&] { return jobs.Shown.size() > dialogs; }));
+            QCOMPARE(jobs.Shown.last().text, message.arg(file));
+        }
+        QTest::qWait(100);
+        QCOMPARE(jobs.Shown.size(), dialogs + (message.isEmpty() ? 0 : 1));
     }
 
     // The window goes while its worker still paints; the file is finished

@@ -6,7 +6,6 @@
 // column names and Qt's own dialogs.
 
 #include <QColorDialog>
-#include <QDesktopServices>
 #include <QMutex>
 #include <QProcess>
 #include <QRegularExpression>
@@ -199,11 +198,9 @@ private slots:
         RegisterXlsSqlDriver();
         dir = new WorkDir;
         QVERIFY(dir->isValid());
-        QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "IgnoreUrl");
     }
     void cleanupTestCase()
     {
-        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         delete dir;
     }
 
@@ -396,9 +393,6 @@ private slots:
         QCoreApplication::removeTranslator(&recorder);
         QCOMPARE(recorder.TakeMissing(), QStringList());
     }
-
-public slots:
-    void IgnoreUrl(const QUrl &) { }
 };
 
 QTEST_MAIN(TestTranslations)

@@ -3,8 +3,12 @@
 #include <QColorDialog>
 #include <QDialog>
 #include <QFileDialog>
+#include <QList>
+#include <QPair>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QRegularExpression>
+#include <QTimer>
 
 namespace DialogSeam {
 namespace {
@@ -13,10 +17,50 @@ OpenFileHandler openFileHandler;
 SaveFileHandler saveFileHandler;
 PrintHandler printHandler;
 ColorHandler colorHandler;
+
+int openDialogs = 0;
+QList<QPair<QPointer<QObject>, std::function<void()>>> waiting;
+
+void RunWaiting()
+{
+    while (openDialogs == 0 && !waiting.isEmpty()) {
+        const auto next = waiting.takeFirst();
+        if (next.first)
+            next.second();
+    }
+}
+
+// Counts a dialog while it is on show; when the last one closes, what waits
+// for it runs once the dialog's caller has had its answer.
+class OnShow
+{
+public:
+    OnShow() { ++openDialogs; }
+    ~OnShow()
+    {
+        if (--openDialogs == 0 && !waiting.isEmpty())
+            QTimer::singleShot(0, RunWaiting);
+    }
+    OnShow(const OnShow &) = delete;
+    OnShow &operator=(const OnShow &) = delete;
+};
+
 } // namespace
+
+bool DialogOpen()
+{
+    return openDialogs > 0;
+}
+
+void WhenNoDialog(QObject *context, std::function<void()> action)
+{
+    waiting.append({QPointer<QObject>(context), std::move(action)});
+    RunWaiting();
+}
 
 int Exec(QDialog &dialog)
 {
+    const OnShow shown;
     return execHandler ? execHandler(dialog) : dialog.exec();
 }
 
@@ -28,6 +72,7 @@ void SetExecHandler(ExecHandler handler)
 QString GetOpenFileName(QWidget *parent, const QString &caption, const QString &dir,
                         const QString &filter)
 {
+    const OnShow shown;
     if (openFileHandler)
         return openFileHandler(parent, caption, dir, filter);
     return QFileDialog::getOpenFileName(parent, caption, dir, filter);
@@ -41,6 +86,7 @@ void SetOpenFileHandler(OpenFileHandler handler)
 QString GetSaveFileName(QWidget *parent, const QString &caption, const QString &path,
                         const QString &filter)
 {
+    const OnShow shown;
     if (saveFileHandler)
         return saveFileHandler(parent, caption, path, filter);
     QFileDialog dialog(parent, caption, path, filter);
@@ -68,6 +114,7 @@ QString FilterSuffix(const QString &filter)
 
 int ExecPrintDialog(QPrinter *printer)
 {
+    const OnShow shown;
     if (printHandler)
         return printHandler(printer);
     QPrintDialog dialog(printer, nullptr);
@@ -81,6 +128,7 @@ void SetPrintHandler(PrintHandler handler)
 
 QColor GetColor(const QColor &initial, QWidget *parent, const QString &title)
 {
+    const OnShow shown;
     if (colorHandler)
         return colorHandler(initial, parent, title);
     return QColorDialog::getColor(initial, parent, title);

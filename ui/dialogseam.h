@@ -4,16 +4,28 @@
 // The one place where the program runs modal dialogs. Tests install handlers
 // that answer a dialog instead of a user; without a handler the real dialog
 // runs.
+//
+// It also keeps the program to one dialog at a time where nobody asked for a
+// second: what comes on its own (a job's completion) waits with WhenNoDialog
+// until no dialog of the program is on show.
 
 #include <QColor>
 #include <QString>
 #include <functional>
 
 class QDialog;
+class QObject;
 class QPrinter;
 class QWidget;
 
 namespace DialogSeam {
+
+// Whether a dialog run here is on show (or its test handler is answering).
+bool DialogOpen();
+// Runs `action` at once when no dialog is on show, else once the last one
+// has closed, in the order the actions came. An action whose context has
+// gone by then is dropped.
+void WhenNoDialog(QObject *context, std::function<void()> action);
 
 using ExecHandler = std::function<int(QDialog &dialog)>;
 using OpenFileHandler = std::function<QString(QWidget *parent, const QString &caption,

@@ -2,14 +2,12 @@
 #include "ui_mainwindow.h"
 
 #include <QDebug>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QThread>
 #include <QTimer>
-#include <QUrl>
 #include <QVBoxLayout>
 
 #include "app/knownloggers.h"
@@ -17,6 +15,7 @@
 #include "app/recordfile.h"
 #include "app/uartdatastore.h"
 #include "export/thread.h"
+#include "platform/desktopopener.h"
 #include "ui/dialogframe.h"
 #include "ui/dialogseam.h"
 #include "ui/qmessagedialog.h"
@@ -217,7 +216,10 @@ void MainWindow::OpenHelp()
         ShowMessage(tr("Help"), tr("The help file %1 was not found.").arg(QDir::toNativeSeparators(file)));
         return;
     }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(file)))
-        ShowMessage(tr("Help"), tr("No program could open the help file %1.")
-                                    .arg(QDir::toNativeSeparators(file)));
+    OpenOnDesktop(file, this, [this, file] {
+        DialogSeam::WhenNoDialog(this, [this, file] {
+            ShowMessage(tr("Help"), tr("No program could open the help file %1.")
+                                        .arg(QDir::toNativeSeparators(file)));
+        });
+    });
 }

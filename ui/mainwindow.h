@@ -181,7 +181,9 @@ private:
     // --- export and print jobs ---------------------------------------------
     void ConnectJobSignals();
     void StartFileJob(const FileJob &job);
-    void ShowExportOutcome(const JobOutcome &outcome);
+    void ShowExportOutcome(const JobOutcome &outcome, const QString &name);
+    void ShowPrintOutcome(const JobOutcome &outcome, const QString &file);
+    void ShowFailedJob(const QString &title, const QString &text);
     void OpenExportedFile(const QString &path);
     void StopWorker();
     QString CurrentTabPrintHtml(QImage *chart, PrintTable *list);

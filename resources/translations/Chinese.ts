@@ -567,6 +567,22 @@
         <source>No meter is connected. MeterLog shows records opened from files; it does not connect to meters.</source>
         <translation>未连接仪表。MeterLog 只显示从文件打开的记录，不连接仪表。</translation>
     </message>
+    <message>
+        <source>The record holds no samples.</source>
+        <translation>该记录没有任何采样数据。</translation>
+    </message>
+    <message>
+        <source>Nothing printed</source>
+        <translation>未打印任何内容</translation>
+    </message>
+    <message>
+        <source>Nothing was printed: %1.</source>
+        <translation>未打印任何内容：%1。</translation>
+    </message>
+    <message>
+        <source>Print failed</source>
+        <translation>打印失败</translation>
+    </message>
 </context>
 <context>
     <name>OwnFiles</name>
@@ -577,6 +593,10 @@
     <message>
         <source>unknown reason</source>
         <translation>未知原因</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>不是普通文件</translation>
     </message>
 </context>
 <context>
@@ -1360,6 +1380,18 @@
     <message>
         <source>Save as writes files whose names end in txt, pdf or csv.</source>
         <translation>另存为只能写入扩展名为 txt、pdf 或 csv 的文件。</translation>
+    </message>
+    <message>
+        <source>the printer could not print</source>
+        <translation>打印机无法打印</translation>
+    </message>
+    <message>
+        <source>the print-out has 1 page</source>
+        <translation>打印内容只有 1 页</translation>
+    </message>
+    <message>
+        <source>the print-out has %1 pages</source>
+        <translation>打印内容共有 %1 页</translation>
     </message>
 </context>
 <context>

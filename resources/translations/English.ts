@@ -567,6 +567,22 @@
         <source>No meter is connected. MeterLog shows records opened from files; it does not connect to meters.</source>
         <translation>No meter is connected. MeterLog shows records opened from files; it does not connect to meters.</translation>
     </message>
+    <message>
+        <source>The record holds no samples.</source>
+        <translation>The record holds no samples.</translation>
+    </message>
+    <message>
+        <source>Nothing printed</source>
+        <translation>Nothing printed</translation>
+    </message>
+    <message>
+        <source>Nothing was printed: %1.</source>
+        <translation>Nothing was printed: %1.</translation>
+    </message>
+    <message>
+        <source>Print failed</source>
+        <translation>Print failed</translation>
+    </message>
 </context>
 <context>
     <name>OwnFiles</name>
@@ -577,6 +593,10 @@
     <message>
         <source>unknown reason</source>
         <translation>unknown reason</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>not a regular file</translation>
     </message>
 </context>
 <context>
@@ -1360,6 +1380,18 @@
     <message>
         <source>Save as writes files whose names end in txt, pdf or csv.</source>
         <translation>Save as writes files whose names end in txt, pdf or csv.</translation>
+    </message>
+    <message>
+        <source>the printer could not print</source>
+        <translation>the printer could not print</translation>
+    </message>
+    <message>
+        <source>the print-out has 1 page</source>
+        <translation>the print-out has 1 page</translation>
+    </message>
+    <message>
+        <source>the print-out has %1 pages</source>
+        <translation>the print-out has %1 pages</translation>
     </message>
 </context>
 <context>
