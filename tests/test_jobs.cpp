@@ -4,9 +4,13 @@
 // window while a job runs.
 
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
 #include <QAbstractTextDocumentLayout>
 #include <QTextDocument>
 #include <QSemaphore>
@@ -817,6 +821,40 @@ private slots:
             QVERIFY(jobs.Shown.isEmpty());
         }
         QCOMPARE(PdfPageCount(path), 2 + (20000 - 86 + 91) / 92);
+    }
+
+    // The real print dialog, without the test's answers: a named pipe as the
+    // output file is refused there, before anything opens it and waits for
+    // a reader, and the dialog stays open for another name; a file prints.
+    void printDialogRefusesAPipe()
+    {
+        const QString pipe = dir->filePath(QStringLiteral("dialog-pipe.pdf"));
+        QVERIFY(PutOddFile(pipe, QStringLiteral("pipe")));
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pipe);
+        QString refusal;
+        bool stayedOpen = false;
+        QTimer::singleShot(0, [&] {
+            auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QAbstractButton *print = dialog->findChild<QDialogButtonBox *>()->buttons().first();
+            QTimer::singleShot(0, [&] {
+                if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                    refusal = box->text();
+                    box->accept();
+                }
+            });
+            print->click();
+            stayedOpen = dialog->isVisible();
+            dialog->findChild<QLineEdit *>(QStringLiteral("filename"))
+                ->setText(dir->filePath(QStringLiteral("dialog.pdf")));
+            print->click();
+        });
+        QCOMPARE(DialogSeam::ExecPrintDialog(&printer), int(QDialog::Accepted));
+        QCOMPARE(refusal, pipe + " is not a regular file.\nPlease choose a different file name.");
+        QVERIFY(stayedOpen && IsPipe(pipe));
+        QCOMPARE(printer.outputFileName(), dir->filePath(QStringLiteral("dialog.pdf")));
     }
 
     // The real save dialog, without the test's answers: the suffix of the

@@ -6,9 +6,10 @@
 #include <QList>
 #include <QPair>
 #include <QPointer>
-#include <QPrintDialog>
 #include <QRegularExpression>
 #include <QTimer>
+
+#include "ui/printdialog.h"
 
 namespace DialogSeam {
 namespace {
@@ -117,7 +118,7 @@ int ExecPrintDialog(QPrinter *printer)
     const OnShow shown;
     if (printHandler)
         return printHandler(printer);
-    QPrintDialog dialog(printer, nullptr);
+    PrintDialog dialog(printer);
     return dialog.exec();
 }
 

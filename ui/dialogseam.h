@@ -53,8 +53,8 @@ void SetSaveFileHandler(SaveFileHandler handler);
 // The suffix a filter such as "EXCEL files (*.xls)" names, or "".
 QString FilterSuffix(const QString &filter);
 
-// QPrintDialog on the printer, without parent; returns QDialog::Accepted
-// when the user prints.
+// The print dialog (see printdialog.h) on the printer, without parent;
+// returns QDialog::Accepted when the user prints.
 int ExecPrintDialog(QPrinter *printer);
 void SetPrintHandler(PrintHandler handler);
 

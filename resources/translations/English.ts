@@ -600,6 +600,15 @@
     </message>
 </context>
 <context>
+    <name>PrintDialog</name>
+    <message>
+        <source>%1 is not a regular file.
+Please choose a different file name.</source>
+        <translation>%1 is not a regular file.
+Please choose a different file name.</translation>
+    </message>
+</context>
+<context>
     <name>QMessageDialog</name>
     <message>
         <source>Dialog</source>
