@@ -171,11 +171,13 @@ void MainWindow::PrintReportComplete()
 // says that nothing was written, or that the file could not be, and why.
 void MainWindow::ShowExportOutcome(const JobOutcome &outcome, const QString &name)
 {
-    if (!outcome.IsWritten()) {
-        const bool failed = outcome.Result == JobOutcome::Kind::Failed;
-        ShowFailedJob(failed ? tr("Export failed") : tr("Nothing exported"),
-                      failed ? tr("%1 could not be written: %2.").arg(name, WithoutFullStop(outcome.Reason))
-                             : tr("No file was written: %1.").arg(WithoutFullStop(outcome.Reason)));
+    const QString reason = WithoutFullStop(outcome.Reason);
+    if (outcome.Result == JobOutcome::Kind::Failed) {
+        ShowFailedJob(tr("Export failed"), tr("%1 could not be written: %2.").arg(name, reason));
+        return;
+    }
+    if (outcome.Result == JobOutcome::Kind::NothingWritten) {
+        ShowFailedJob(tr("Nothing exported"), tr("No file was written: %1.").arg(reason));
         return;
     }
     QMessageDialog dialog(nullptr);
@@ -199,8 +201,7 @@ void MainWindow::ShowPrintOutcome(const JobOutcome &outcome, const QString &file
     else if (file.isEmpty())
         ShowFailedJob(tr("Print failed"), tr("Nothing was printed: %1.").arg(reason));
     else
-        ShowFailedJob(tr("Print failed"), tr("%1 could not be written: %2.")
-                                              .arg(QDir::toNativeSeparators(file), reason));
+        ShowFailedJob(tr("Print failed"), tr("%1 could not be written: %2.").arg(file, reason));
 }
 
 // In the look of the completion dialog, with OK alone.
