@@ -14,8 +14,6 @@
 #include <QAbstractTextDocumentLayout>
 #include <QTextDocument>
 #include <QSemaphore>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QThread>
 #include <QtTest>
 
@@ -31,7 +29,6 @@
 #include "tests/support/oddfile.h"
 #include "tests/support/pdftext.h"
 #include "tests/support/workdir.h"
-#include "tests/support/xlsreader.h"
 #include "tools/samplerecord.h"
 #include "ui/dialogseam.h"
 #include "ui/mainwindow.h"
@@ -145,7 +142,6 @@ class TestJobs : public QObject {
 private:
     WorkDir *dir = nullptr;
     MainWindow *window = nullptr;
-    FakeOpener *opener = nullptr;
 
 private slots:
     void initTestCase()
@@ -153,7 +149,6 @@ private slots:
         RegisterXlsSqlDriver();
         dir = new WorkDir;
         QVERIFY(dir->isValid());
-        opener = new FakeOpener;
         window = new MainWindow;
         window->show();
     }
@@ -161,7 +156,6 @@ private slots:
     void cleanupTestCase()
     {
         delete window;
-        delete opener;
         delete dir;
     }
 
@@ -227,7 +221,8 @@ private slots:
         JobDriver jobs(window);
         QVERIFY(jobs.OpenRecord(Record(3702, 30), dir->path()));
         jobs.MessageAnswer = QDialog::Accepted;
-        opener->Clear();
+        FakeOpener opener;
+        PutTarget(dir->filePath(written), QStringLiteral("old"));
         QVERIFY(jobs.RunFileJob(slot.toLatin1().constData(), dir->filePath(name)));
         QCOMPARE(jobs.Asked.size(), 1);
         QTEST(jobs.Asked[0].caption, "caption");
@@ -244,7 +239,7 @@ private slots:
                  QStringList({"Export completed", "Report saved as " + path + "!", "Open",
                               "Close"}));
         QVERIFY(!done.closeHidden && done.titlePoints == 24 && done.textPoints == 18);
-        QCOMPARE(opener->Opened(1), QStringList {path});
+        QCOMPARE(opener.Opened(1), QStringList {path});
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QFETCH(QByteArray, starts);
@@ -285,12 +280,12 @@ private slots:
             QWidget *focused = QApplication::focusWidget();
             QTest::keyClick(focused ? focused : &dialog, Qt::Key(key));
         };
-        opener->Clear();
+        FakeOpener opener;
         const QString path = dir->filePath(QStringLiteral("answered.csv"));
         QVERIFY(jobs.RunFileJob("PushButtonExportCSVSlot", path));
         QCOMPARE(jobs.Shown.last().title, QStringLiteral("Export completed"));
         QFETCH(bool, opens);
-        QCOMPARE(opener->Opened(opens), opens ? QStringList {path} : QStringList {});
+        QCOMPARE(opener.Opened(opens), opens ? QStringList {path} : QStringList {});
     }
 
     // A request that writes nothing says so in one dialog, or in none when
@@ -539,7 +534,9 @@ private slots:
     }
 
     // Pages from … to … in the print dialog: those pages, with their own
-    // numbers, and no others.
+    // numbers, and no others. A range wholly past the end prints nothing,
+    // not even a blank sheet over the old file, and says how many pages
+    // there are.
     void printsTheChosenPages_data()
     {
         QTest::addColumn<int>("tab");
@@ -551,6 +548,9 @@ private slots:
         QTest::newRow("long report") << 2 << 6201 << 1001 << 3 << 4;
         QTest::newRow("short report") << 2 << 3707 << 38 << 2 << 2;
         QTest::newRow("report, range past its end") << 2 << 3707 << 38 << 3 << 9;
+        QTest::newRow("chart, past the end") << 0 << 4423 << 150 << 2 << 3;
+        QTest::newRow("data list, past the end") << 1 << 4423 << 150 << 4 << 6;
+        QTest::newRow("long report, past the end") << 2 << 4423 << 601 << 9 << 9;
     }
 
     void printsTheChosenPages()
@@ -565,161 +565,66 @@ private slots:
         window->ui->tabWidget->setCurrentIndex(tab);
         const QString all = dir->filePath(QStringLiteral("every-page.pdf"));
         QVERIFY(jobs.Print(true, all));
-        const QString chosen = dir->filePath(QStringLiteral("page-range.pdf"));
+        const QString chosen = dir->filePath(QStringLiteral("range/page-range.pdf"));
+        PutTarget(chosen, QStringLiteral("old"));
         jobs.PrintFrom = from;
         jobs.PrintTo = to;
         QVERIFY(jobs.Print(true, chosen));
-        const int last = qMin(to, PdfPageCount(all));
-        QCOMPARE(PdfPageCount(chosen), last - from + 1);
+        const int pages = PdfPageCount(all);
+        if (from > pages) {
+            QCOMPARE(jobs.Shown.size(), 1);
+            QCOMPARE(jobs.Shown[0].text, pages == 1 ? "Nothing was printed: the print-out has 1 page."
+                                                    : QStringLiteral("Nothing was printed: the "
+                                                                     "print-out has %1 pages.").arg(pages));
+            CheckTargetKept(chosen, QStringLiteral("old"));
+        }
+        const int last = qMin(to, pages);
+        QCOMPARE(PdfPageCount(chosen), qMax(0, last - from + 1));
         for (int page = from; page <= last; ++page)
             QCOMPARE(PdfPageWords(chosen, page - from + 1), PdfPageWords(all, page));
+        QDir(dir->filePath(QStringLiteral("range"))).removeRecursively();
     }
 
-    // A print-out to a file is written as the exports write theirs: what
-    // stands at the name is refused when it is no file, and it stays as it
-    // was until the new file is whole; every failure is told.
-    void printOutsToFilesAreWrittenWholeOrNotAtAll_data()
+    // Print-outs to a file and workbooks refuse what is no file at their
+    // name, and keep the old file until the new one is whole; each failure
+    // is told with the file and the reason.
+    void outputsKeepWhatStandsAtTheirName_data()
     {
-        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("output");   // a tab printed, or an Excel job
         QTest::addColumn<QString>("target");   // what stands at the name
-        QTest::addColumn<bool>("full");
         QTest::addColumn<QString>("reason");
-        const QByteArray tabs[] = {"chart", "list", "report"};
-        for (int tab : {0, 1, 2}) {
-            const QByteArray &name = tabs[tab];
-            QTest::newRow(name + ", a folder") << tab << "folder" << false << "Is a directory";
-            QTest::newRow(name + ", a pipe") << tab << "pipe" << false << "not a regular file";
-            QTest::newRow(name + ", full disk") << tab << "old" << true << "File too large";
+        for (const char *output : {"print 0", "print 1", "print 2", "ExportToExcelSlot",
+                                   "PushButtonExportExcelSlot"}) {
+            const QByteArray tag(output);
+            QTest::newRow(tag + ", a folder") << output << "folder" << "Is a directory";
+            QTest::newRow(tag + ", a pipe") << output << "pipe" << "not a regular file";
+            QTest::newRow(tag + ", full disk") << output << "full" << "File too large";
         }
-        QTest::newRow("report, no folder") << 2 << "" << false << "No such file or directory";
+        QTest::newRow("no folder") << "print 2" << "" << "No such file or directory";
     }
 
-    void printOutsToFilesAreWrittenWholeOrNotAtAll()
+    void outputsKeepWhatStandsAtTheirName()
     {
-        QFETCH(int, tab);
+        QFETCH(QString, output);
         QFETCH(QString, target);
-        QFETCH(bool, full);
         QFETCH(QString, reason);
         JobDriver jobs(window);
         QVERIFY(jobs.OpenRecord(Record(4423, 150), dir->path()));
-        window->ui->tabWidget->setCurrentIndex(tab);
-        const QString path = dir->filePath(target.isEmpty() ? QStringLiteral("gone/print.pdf")
-                                                            : QStringLiteral("print/print.pdf"));
+        const bool print = output.startsWith(QLatin1String("print"));
+        const QString path = dir->filePath(target.isEmpty() ? "gone/out" : "out/out");
+        const QString kind = target == QLatin1String("full") ? QStringLiteral("old") : target;
         if (!target.isEmpty())
-            PutTarget(path, target);
+            PutTarget(path, kind);
         {
-            FileSizeLimit limit(full ? 4096 : RLIM_INFINITY);
-            QVERIFY(jobs.Print(true, path));
+            FileSizeLimit limit(target == QLatin1String("full") ? 4096 : RLIM_INFINITY);
+            window->ui->tabWidget->setCurrentIndex(output.rightRef(1).toInt());
+            QVERIFY(print ? jobs.Print(true, path) : jobs.RunFileJob(qPrintable(output), path));
         }
         QCOMPARE(jobs.Shown.size(), 1);
-        QCOMPARE(jobs.Shown[0].title, QStringLiteral("Print failed"));
-        QCOMPARE(jobs.Shown[0].text, path + QStringLiteral(" could not be written: ") + reason + '.');
+        QCOMPARE(jobs.Shown[0].title, print ? QStringLiteral("Print failed") : "Export failed");
+        QCOMPARE(jobs.Shown[0].text, path + " could not be written: " + reason + '.');
         if (!target.isEmpty())
-            CheckTargetKept(path, target);
-        QVERIFY(!QFileInfo::exists(dir->filePath(QStringLiteral("gone"))));
-        QDir(QFileInfo(path).path()).removeRecursively();
-        // The next print-out is written as ever, over an old file too.
-        PutTarget(path, QStringLiteral("old"));
-        QVERIFY(jobs.Print(true, path));
-        QVERIFY(PdfPageCount(path) > 0);
-        QCOMPARE(FilesIn(QFileInfo(path).path()), QStringList {QStringLiteral("print.pdf")});
-        QDir(QFileInfo(path).path()).removeRecursively();
-    }
-
-    // A range of pages past the end prints nothing, not a blank sheet, and
-    // says how many pages there are; an old file of the name stays.
-    void pageRangePastTheEndPrintsNothing_data()
-    {
-        QTest::addColumn<int>("tab");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<int>("pages");
-        QTest::newRow("chart") << 0 << 150 << 1;
-        QTest::newRow("data list") << 1 << 150 << 3;
-        QTest::newRow("short report") << 2 << 38 << 3;
-        QTest::newRow("long report") << 2 << 601 << 8;
-    }
-
-    void pageRangePastTheEndPrintsNothing()
-    {
-        QFETCH(int, tab);
-        QFETCH(int, count);
-        QFETCH(int, pages);
-        JobDriver jobs(window);
-        QVERIFY(jobs.OpenRecord(Record(tab == 2 && count < 100 ? 3707 : 4423, count), dir->path()));
-        window->ui->tabWidget->setCurrentIndex(tab);
-        const QString path = dir->filePath(QStringLiteral("range/print.pdf"));
-        PutTarget(path, QStringLiteral("old"));
-        jobs.PrintFrom = pages + 1;
-        jobs.PrintTo = pages + 3;
-        QVERIFY(jobs.Print(true, path));
-        QCOMPARE(jobs.Shown.size(), 1);
-        QCOMPARE(jobs.Shown[0].title, QStringLiteral("Nothing printed"));
-        QCOMPARE(jobs.Shown[0].text,
-                 pages == 1 ? QStringLiteral("Nothing was printed: the print-out has 1 page.")
-                            : QStringLiteral("Nothing was printed: the print-out has %1 pages.")
-                                  .arg(pages));
-        CheckTargetKept(path, QStringLiteral("old"));
-        // As many pages as it said.
-        jobs.PrintFrom = jobs.PrintTo = 0;
-        QVERIFY(jobs.Print(true, path));
-        QCOMPARE(PdfPageCount(path), pages);
-        QDir(QFileInfo(path).path()).removeRecursively();
-    }
-
-    // Both Excel exports leave what stands at the name as it was until the
-    // new workbook is whole, and refuse what is no file; the new workbook
-    // holds nothing of the old one.
-    void workbooksReplaceTheOldOneOnlyWhenWhole_data()
-    {
-        QTest::addColumn<QString>("slot");
-        QTest::addColumn<QString>("target");
-        QTest::addColumn<bool>("full");
-        QTest::addColumn<QString>("reason");
-        for (const char *slot : {"ExportToExcelSlot", "PushButtonExportExcelSlot"}) {
-            const QByteArray tag(slot);
-            QTest::newRow(tag + ", a folder") << slot << "folder" << false << "Is a directory";
-            QTest::newRow(tag + ", a pipe") << slot << "pipe" << false << "not a regular file";
-            QTest::newRow(tag + ", full disk") << slot << "old" << true << "File too large";
-            QTest::newRow(tag + ", old workbook") << slot << "workbook" << false << "";
-        }
-    }
-
-    void workbooksReplaceTheOldOneOnlyWhenWhole()
-    {
-        QFETCH(QString, slot);
-        QFETCH(QString, target);
-        QFETCH(bool, full);
-        QFETCH(QString, reason);
-        JobDriver jobs(window);
-        QVERIFY(jobs.OpenRecord(Record(3702, 3000), dir->path()));
-        const QString path = dir->filePath(QStringLiteral("books/book.xls"));
-        if (target == QLatin1String("workbook")) {
-            QDir().mkpath(QFileInfo(path).path());
-            QVERIFY(jobs.RunFileJob("ExportToExcelSlot", path));
-            QSqlDatabase old = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), "old");
-            old.setDatabaseName("CREATE_DB=\"" + path + "\";DBQ=" + path);
-            QVERIFY(old.open());
-            QVERIFY(QSqlQuery(old).exec(QStringLiteral("create table Old (Kept text)")));
-            old.close();
-            QVERIFY(XlsWorkbookLines(path).contains(QStringLiteral("[Old]")));
-        } else {
-            PutTarget(path, target);
-        }
-        const int before = jobs.Shown.size();
-        {
-            FileSizeLimit limit(full ? 64 * 1024 : RLIM_INFINITY);
-            QVERIFY(jobs.RunFileJob(slot.toLatin1().constData(), path));
-        }
-        QCOMPARE(jobs.Shown.size(), before + 1);
-        if (reason.isEmpty()) {
-            const QStringList sheets = XlsWorkbookLines(path).filter(QRegularExpression("^\\["));
-            QCOMPARE(sheets, (QStringList {"[Summary]", "[Data]"}));
-        } else {
-            QCOMPARE(jobs.Shown.last().title, QStringLiteral("Export failed"));
-            QCOMPARE(jobs.Shown.last().text,
-                     path + QStringLiteral(" could not be written: ") + reason + '.');
-            CheckTargetKept(path, target);
-        }
+            CheckTargetKept(path, kind);
         QDir(QFileInfo(path).path()).removeRecursively();
     }
 
@@ -729,10 +634,8 @@ private slots:
     {
         JobDriver jobs(window);
         QVERIFY(jobs.OpenRecord(Record(6201, 500), dir->path()));
-        // The job waits until the refusal is on show.
-        QSemaphore gate;
-        QMetaObject::invokeMethod(window->Worker, [&gate] { gate.acquire(); },
-                                  Qt::QueuedConnection);
+        QSemaphore gate;   // holds the job until the refusal is on show
+        QMetaObject::invokeMethod(window->Worker, [&gate] { gate.acquire(); });
         const QString path = dir->filePath(QStringLiteral("late.csv"));
         DialogSeam::SetSaveFileHandler(
             [&](QWidget *, const QString &, const QString &, const QString &) { return path; });
@@ -755,52 +658,39 @@ private slots:
         QCOMPARE(mostOnShow, 1);
     }
 
-    // "Open" in the completion dialog and Help: a desktop that has no program
-    // for the file, or no opener at all, is told.
+    // "Open" in the completion dialog and Help: a desktop without a program
+    // for the file ("no method available") or without an opener is told.
     void openerThatFailsIsTold_data()
     {
-        QTest::addColumn<QString>("request");
+        QTest::addColumn<bool>("help");
         QTest::addColumn<int>("status");   // of xdg-open; -1: there is none
-        QTest::addColumn<QString>("message");
-        const QString export_ = QStringLiteral("No program could open %1.");
-        const QString help = QStringLiteral("No program could open the help file %1.");
-        QTest::newRow("export opened") << "export" << 0 << "";
-        QTest::newRow("export, no method available") << "export" << 3 << export_;
-        QTest::newRow("export, no opener") << "export" << -1 << export_;
-        QTest::newRow("help, no method available") << "help" << 3 << help;
-        QTest::newRow("help, no opener") << "help" << -1 << help;
+        QTest::newRow("export, no method available") << false << 3;
+        QTest::newRow("export, no opener") << false << -1;
+        QTest::newRow("help, no method available") << true << 3;
     }
 
     void openerThatFailsIsTold()
     {
-        QFETCH(QString, request);
+        QFETCH(bool, help);
         QFETCH(int, status);
-        QFETCH(QString, message);
-        FakeOpener failing;
-        if (status < 0)
-            failing.Missing();
-        else
-            failing.SetExitStatus(status);
+        FakeOpener opener;
+        opener.SetExitStatus(status);
         JobDriver jobs(window);
         QVERIFY(jobs.OpenRecord(Record(3702, 10), dir->path()));
         jobs.MessageAnswer = QDialog::Accepted;
         QString file = dir->filePath(QStringLiteral("opened.csv"));
-        if (request == QLatin1String("export")) {
-            QVERIFY(jobs.RunFileJob("PushButtonExportCSVSlot", file));
-        } else {
-            file = UartDataStore::WorkingDirectory() + QStringLiteral("/Help/") + UartData.HelpFile;
+        if (help) {
+            file = QDir::currentPath() + QStringLiteral("/Help/") + UartData.HelpFile;
             PutTarget(file, QStringLiteral("old"));
             window->OpenHelp();
-        }
-        const int dialogs = request == QLatin1String("export") ? 1 : 0;
-        if (message.isEmpty()) {
-            QCOMPARE(failing.Opened(1), QStringList {file});
         } else {
-            QVERIFY(QTest::qWaitFor([&] { return jobs.Shown.size() > dialogs; }));
-            QCOMPARE(jobs.Shown.last().text, message.arg(file));
+            QVERIFY(jobs.RunFileJob("PushButtonExportCSVSlot", file));
         }
-        QTest::qWait(100);
-        QCOMPARE(jobs.Shown.size(), dialogs + (message.isEmpty() ? 0 : 1));
+        const int before = help ? 0 : 1;
+        QVERIFY(QTest::qWaitFor([&] { return jobs.Shown.size() > before; }));
+        const QString told = help ? QStringLiteral("No program could open the help file %1.")
+                                  : QStringLiteral("No program could open %1.");
+        QCOMPARE(jobs.Shown.last().text, told.arg(file));
     }
 
     // The window goes while its worker still paints; the file is finished

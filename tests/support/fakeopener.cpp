@@ -3,28 +3,11 @@
 #include <QFile>
 #include <QtTest>
 
-namespace {
-
-QStringList Lines(const QString &path)
-{
-    QFile log(path);
-    if (!log.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromLocal8Bit(log.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-}
-
-} // namespace
-
 FakeOpener::FakeOpener()
     : OldPath(qgetenv("PATH"))
 {
-    QFile script(Dir.filePath(QStringLiteral("xdg-open")));
-    script.open(QIODevice::WriteOnly);
-    script.write("#!/bin/sh\nprintf '%s\\n' \"$1\" >> \"$(dirname \"$0\")/opened\"\n"
-                 "exit \"$(cat \"$(dirname \"$0\")/status\" 2>/dev/null || echo 0)\"\n");
-    script.close();
-    script.setPermissions(script.permissions() | QFile::ExeOwner);
-    qputenv("PATH", QFile::encodeName(Dir.path()) + ':' + OldPath);
+    SetExitStatus(0);
+    qputenv("PATH", QFile::encodeName(Dir.path()));
 }
 
 FakeOpener::~FakeOpener()
@@ -34,26 +17,28 @@ FakeOpener::~FakeOpener()
 
 void FakeOpener::SetExitStatus(int status)
 {
-    QFile file(Dir.filePath(QStringLiteral("status")));
-    file.open(QIODevice::WriteOnly);
-    file.write(QByteArray::number(status));
-}
-
-void FakeOpener::Missing()
-{
-    QFile::remove(Dir.filePath(QStringLiteral("xdg-open")));
-    qputenv("PATH", QFile::encodeName(Dir.path()));
+    QFile script(Dir.filePath(QStringLiteral("xdg-open")));
+    if (status < 0) {
+        script.remove();
+        return;
+    }
+    script.open(QIODevice::WriteOnly);
+    script.write("#!/bin/sh\nprintf '%s\\n' \"$1\" >> \"${0%/*}/opened\"\nexit "
+                 + QByteArray::number(status) + '\n');
+    script.close();
+    script.setPermissions(script.permissions() | QFile::ExeOwner);
 }
 
 QStringList FakeOpener::Opened(int expected)
 {
-    const QString log = Dir.filePath(QStringLiteral("opened"));
-    static_cast<void>(QTest::qWaitFor([&] { return Lines(log).size() >= expected; }, 5000));
+    QFile log(Dir.filePath(QStringLiteral("opened")));
+    const auto lines = [&] {
+        log.close();
+        return log.open(QIODevice::ReadOnly)
+                   ? QString::fromLocal8Bit(log.readAll()).split('\n', Qt::SkipEmptyParts)
+                   : QStringList();
+    };
+    static_cast<void>(QTest::qWaitFor([&] { return lines().size() >= expected; }, 5000));
     QTest::qWait(100);
-    return Lines(log);
-}
-
-void FakeOpener::Clear()
-{
-    QFile::remove(Dir.filePath(QStringLiteral("opened")));
+    return lines();
 }

@@ -2,9 +2,9 @@
 #define TESTS_SUPPORT_FAKEOPENER_H
 
 // Stands in for the desktop's opener while it lives: an "xdg-open" of its
-// own, first on the PATH, notes each file it is asked to open and exits with
-// the status given (3 is xdg-open's "no method available"). Missing() takes
-// every xdg-open off the PATH instead.
+// own, alone on the PATH, notes each file it is asked to open and exits with
+// the status given (3 is xdg-open's "no method available"; -1 takes it off
+// the PATH).
 //
 //     FakeOpener opener;
 //     ... click "Open" ...
@@ -23,11 +23,9 @@ public:
     FakeOpener &operator=(const FakeOpener &) = delete;
 
     void SetExitStatus(int status);
-    void Missing();
-    // The files asked for so far, once `expected` of them have come (or a
-    // few seconds have passed), and a moment longer for any further one.
+    // The files asked for, once `expected` of them have come (or a few
+    // seconds have passed), and a moment longer for any further one.
     QStringList Opened(int expected);
-    void Clear();
 
 private:
     QTemporaryDir Dir;
