@@ -48,11 +48,6 @@ public:
 
 } // namespace
 
-bool DialogOpen()
-{
-    return openDialogs > 0;
-}
-
 void WhenNoDialog(QObject *context, std::function<void()> action)
 {
     waiting.append({QPointer<QObject>(context), std::move(action)});

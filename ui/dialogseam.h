@@ -20,8 +20,6 @@ class QWidget;
 
 namespace DialogSeam {
 
-// Whether a dialog run here is on show (or its test handler is answering).
-bool DialogOpen();
 // Runs `action` at once when no dialog is on show, else once the last one
 // has closed, in the order the actions came. An action whose context has
 // gone by then is dropped.
