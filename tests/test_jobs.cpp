@@ -23,7 +23,6 @@
 #include "export/thread.h"
 #include "platform/reportpage.h"
 #include "platform/xlsdriver.h"
-#include "tests/support/fakeopener.h"
 #include "tests/support/filesizelimit.h"
 #include "tests/support/jobdriver.h"
 #include "tests/support/oddfile.h"
@@ -103,6 +102,45 @@ QByteArray FileBytes(const QString &path)
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+
+// The desktop's opener while it lives: an "xdg-open" of its own, alone on the
+// PATH, notes the files it is asked to open and exits with the status given
+// (3: "no method available"; -1 takes it away).
+class FakeOpener {
+public:
+    FakeOpener()
+        : OldPath(qgetenv("PATH"))
+    {
+        SetExitStatus(0);
+        qputenv("PATH", QFile::encodeName(Dir.path()));
+    }
+    ~FakeOpener() { qputenv("PATH", OldPath); }
+    void SetExitStatus(int status)
+    {
+        QFile script(Dir.filePath(QStringLiteral("xdg-open")));
+        script.remove();
+        if (status >= 0 && script.open(QIODevice::WriteOnly)) {
+            script.write("#!/bin/sh\nprintf '%s\\n' \"$1\" >> \"${0%/*}/opened\"\nexit "
+                         + QByteArray::number(status) + '\n');
+            script.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        }
+    }
+    // The files asked for, once `expected` have come, and a moment longer.
+    QStringList Opened(int expected)
+    {
+        const QString log = Dir.filePath(QStringLiteral("opened"));
+        const auto lines = [&] {
+            return QString::fromLocal8Bit(FileBytes(log)).split('\n', Qt::SkipEmptyParts);
+        };
+        static_cast<void>(QTest::qWaitFor([&] { return lines().size() >= expected; }, 5000));
+        QTest::qWait(100);
+        return lines();
+    }
+
+private:
+    QTemporaryDir Dir;
+    QByteArray OldPath;
+};
 
 QStringList FilesIn(const QString &folder)
 {
