@@ -17,6 +17,7 @@
 #include "export/filejob.h"
 #include "export/joboutcome.h"
 #include "export/thread.h"
+#include "platform/freedmemory.h"
 #include "ui/dialogframe.h"
 #include "ui/dialogseam.h"
 #include "ui/qmessagedialog.h"
@@ -150,6 +151,7 @@ void MainWindow::ExportReportComplete()
 {
     WorkerThread->quit();
     WorkerThread->wait(); // the worker slot has ended with its done signal
+    ReturnFreedMemory();
     ShowExportOutcome(Worker->Outcome());
 }
 
@@ -157,6 +159,7 @@ void MainWindow::PrintReportComplete()
 {
     WorkerThread->quit();
     WorkerThread->wait();
+    ReturnFreedMemory();
 }
 
 // "Report saved as …" only for a file that was written; otherwise the dialog
