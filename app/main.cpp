@@ -7,6 +7,7 @@
 
 #include "app/qttranslation.h"
 #include "app/uartdatastore.h"
+#include "platform/freedmemory.h"
 #include "platform/screenscale.h"
 #include "platform/singleinstance.h"
 #include "platform/timezone.h"
@@ -15,6 +16,7 @@
 
 int main(int argc, char *argv[])
 {
+    LimitKeptFreeMemory();
     CacheLocalTimeZone();
     // The Excel export's "QODBC" connections write workbooks with our driver.
     RegisterXlsSqlDriver();

@@ -11,11 +11,17 @@
 #include <QTemporaryDir>
 
 #include "app/uartdatastore.h"
+#include "platform/freedmemory.h"
 #include "platform/timezone.h"
 #include "tools/samplerecord.h"
 
 struct BenchSetUp {
-    BenchSetUp() { CacheLocalTimeZone(); qputenv("QT_QPA_PLATFORM", "offscreen"); }
+    BenchSetUp()
+    {
+        LimitKeptFreeMemory();
+        CacheLocalTimeZone();
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
 };
 
 struct BenchApplication : BenchSetUp {

@@ -15,6 +15,7 @@
 #include "export/joboutcome.h"
 #include "export/thread.h"
 #include "platform/desktopopener.h"
+#include "platform/freedmemory.h"
 #include "ui/dialogframe.h"
 #include "ui/dialogseam.h"
 #include "ui/qmessagedialog.h"
@@ -151,6 +152,7 @@ void MainWindow::ExportReportComplete()
 {
     WorkerThread->quit();
     WorkerThread->wait(); // the worker slot has ended with its done signal
+    ReturnFreedMemory();
     const JobOutcome outcome = Worker->Outcome();
     const QString name = UartData.ExportFileName;
     DialogSeam::WhenNoDialog(this, [this, outcome, name] { ShowExportOutcome(outcome, name); });
@@ -161,6 +163,7 @@ void MainWindow::PrintReportComplete()
 {
     WorkerThread->quit();
     WorkerThread->wait();
+    ReturnFreedMemory();
     const JobOutcome outcome = Worker->Outcome();
     const QString file = Worker->PrintTarget;
     if (!outcome.IsWritten())

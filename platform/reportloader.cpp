@@ -9,6 +9,7 @@
 
 #include <utility>
 
+#include "platform/freedmemory.h"
 #include "platform/reportpageview.h"
 
 // A finished piece on its way to the GUI thread, or (without a document) the
@@ -229,6 +230,9 @@ void ReportLoader::TakeFinished()
         }
         view->SetSegment(result.index, result.built);
     }
-    if (outstanding == 0)
+    if (outstanding == 0) {
+        // What the workers read and parsed to lay the pieces out is freed.
+        ReturnFreedMemory();
         emit pageReady();
+    }
 }

@@ -12,6 +12,8 @@
 #include <cmath>
 #include <numeric>
 
+#include "platform/freedmemory.h"
+
 namespace {
 
 constexpr int LineStep = 20;          // pixels per wheel notch or arrow key
@@ -269,4 +271,6 @@ void ReportPageView::DisposeSome()
         delete discarded.takeLast();
     if (!discarded.isEmpty())
         disposal.start();
+    else
+        ReturnFreedMemory();   // a long page's documents hold hundreds of megabytes
 }

@@ -133,11 +133,24 @@ void MainWindow::RebuildReport()
     // A record without samples has no report: the documents and the preview
     // become empty, so nothing of the record before is shown or exported.
     const bool hasSamples = UartData.Lognum > 0;
+    DropReport();
     UartData.ReportHtml = hasSamples ? CreateReportHtml(false) : QString();
     UartData.ReportPrintHtml = hasSamples ? CreateReportHtml(true) : QString();
     WriteReportHtmlFile();
-    ui->axWidgetHtml->clear();
     ReportPreviewPending = true;
+}
+
+// What the report and the print-outs of the record before hold is let go
+// before the new report is built, not after: a long record's pages are tens
+// of megabytes each, and the preview's documents hundreds.
+void MainWindow::DropReport()
+{
+    ui->axWidgetHtml->clear();
+    UartData.ReportHtml.clear();
+    UartData.ReportPrintHtml.clear();
+    UartData.PrintHtml.clear();
+    UartData.GraphPrintHtml.clear();
+    UartData.ListPrintHtml.clear();
 }
 
 void MainWindow::WriteReportHtmlFile()

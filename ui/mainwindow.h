@@ -177,6 +177,7 @@ private:
     void ResetSecondAxes();
     void ShowEmptyChart();
     QString ComposeReport(ReportKind kind, bool printLayout);
+    void DropReport();
 
     // --- export and print jobs ---------------------------------------------
     void ConnectJobSignals();
