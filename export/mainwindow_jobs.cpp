@@ -14,7 +14,6 @@
 #include "export/filejob.h"
 #include "export/joboutcome.h"
 #include "export/thread.h"
-#include "platform/desktopopener.h"
 #include "platform/freedmemory.h"
 #include "ui/dialogframe.h"
 #include "ui/dialogseam.h"
@@ -146,14 +145,21 @@ void MainWindow::StartFileJob(const FileJob &job)
     emit(this->*job.Start)();
 }
 
-// The worker thread is idle again at once; what the user is told waits for
-// a dialog on show (a refusal while the job ran) to close first.
-void MainWindow::ExportReportComplete()
+// The worker thread idle again, what the job freed handed back, and what
+// the job left behind.
+JobOutcome MainWindow::EndJob()
 {
     WorkerThread->quit();
     WorkerThread->wait(); // the worker slot has ended with its done signal
     ReturnFreedMemory();
-    const JobOutcome outcome = Worker->Outcome();
+    return Worker->Outcome();
+}
+
+// What the user is told waits for a dialog on show (a refusal while the job
+// ran) to close first.
+void MainWindow::ExportReportComplete()
+{
+    const JobOutcome outcome = EndJob();
     const QString name = UartData.ExportFileName;
     DialogSeam::WhenNoDialog(this, [this, outcome, name] { ShowExportOutcome(outcome, name); });
 }
@@ -161,10 +167,7 @@ void MainWindow::ExportReportComplete()
 // A print-out that went whole to the printer or its file is not mentioned.
 void MainWindow::PrintReportComplete()
 {
-    WorkerThread->quit();
-    WorkerThread->wait();
-    ReturnFreedMemory();
-    const JobOutcome outcome = Worker->Outcome();
+    const JobOutcome outcome = EndJob();
     const QString file = Worker->PrintTarget;
     if (!outcome.IsWritten())
         DialogSeam::WhenNoDialog(this, [this, outcome, file] { ShowPrintOutcome(outcome, file); });
@@ -193,7 +196,8 @@ void MainWindow::ShowExportOutcome(const JobOutcome &outcome, const QString &nam
     dialog.SetTitleBarCloseAccepts(false);
     CentreDialog(&dialog, this);
     if (DialogSeam::Exec(dialog) == QDialog::Accepted)
-        OpenExportedFile(name);
+        OpenOrTell(name, tr("Export completed"),
+                   tr("No program could open %1.").arg(QDir::toNativeSeparators(name)));
 }
 
 void MainWindow::ShowPrintOutcome(const JobOutcome &outcome, const QString &file)
@@ -219,15 +223,6 @@ void MainWindow::ShowFailedJob(const QString &title, const QString &text)
     DialogSeam::Exec(dialog);
 }
 
-void MainWindow::OpenExportedFile(const QString &path)
-{
-    OpenOnDesktop(path, this, [this, path] {
-        DialogSeam::WhenNoDialog(this, [this, path] {
-            ShowMessage(tr("Export completed"),
-                        tr("No program could open %1.").arg(QDir::toNativeSeparators(path)));
-        });
-    });
-}
 
 // Called as the window goes: a job under way finishes its file first. The
 // quit is queued behind the job's start, so even a job whose thread has only

@@ -216,10 +216,15 @@ void MainWindow::OpenHelp()
         ShowMessage(tr("Help"), tr("The help file %1 was not found.").arg(QDir::toNativeSeparators(file)));
         return;
     }
-    OpenOnDesktop(file, this, [this, file] {
-        DialogSeam::WhenNoDialog(this, [this, file] {
-            ShowMessage(tr("Help"), tr("No program could open the help file %1.")
-                                        .arg(QDir::toNativeSeparators(file)));
-        });
+    OpenOrTell(file, tr("Help"),
+               tr("No program could open the help file %1.").arg(QDir::toNativeSeparators(file)));
+}
+
+// The desktop's program for the file, or the message once no dialog is on
+// show.
+void MainWindow::OpenOrTell(const QString &file, const QString &title, const QString &failure)
+{
+    OpenOnDesktop(file, this, [this, title, failure] {
+        DialogSeam::WhenNoDialog(this, [this, title, failure] { ShowMessage(title, failure); });
     });
 }

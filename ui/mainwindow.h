@@ -62,6 +62,9 @@ public:
 
     // --- messages ----------------------------------------------------------
     void ShowMessage(QString title, QString text);
+    // Opens the file in the desktop's program for it; when none can, says
+    // `failure` under `title`.
+    void OpenOrTell(const QString &file, const QString &title, const QString &failure);
     // The hover read-out written again for the record and format in force.
     void RedrawReadout();
     // While an export or print job runs: says so and returns true.
@@ -185,7 +188,7 @@ private:
     void ShowExportOutcome(const JobOutcome &outcome, const QString &name);
     void ShowPrintOutcome(const JobOutcome &outcome, const QString &file);
     void ShowFailedJob(const QString &title, const QString &text);
-    void OpenExportedFile(const QString &path);
+    JobOutcome EndJob();
     void StopWorker();
     QString CurrentTabPrintHtml(QImage *chart, PrintTable *list);
 };
