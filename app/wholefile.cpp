@@ -1,44 +1,128 @@
 #include "app/wholefile.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 
 #include "app/ownfiles.h"
 
 #include <cerrno>
 #include <cstring>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 // Large enough that a 70000-row export makes a few hundred system calls.
 constexpr int PendingLimit = 256 * 1024;
+// Links followed to the file they stand for, as many as the system follows.
+constexpr int LinkDepth = 40;
+// The temporary name's ending: a dot and six random letters.
+constexpr int RandomEnding = 7;
+constexpr int CreateAttempts = 100;
+
+QString SystemReason(int code)
+{
+    return QString::fromLocal8Bit(std::strerror(code));
+}
+
+// A link is followed to what it points at, so that the link stays and the
+// file behind it is replaced; a link to nothing makes that file.
+bool FollowLinks(const QString &path, QByteArray *target)
+{
+    QFileInfo file(path);
+    for (int depth = 0; file.isSymLink(); ++depth) {
+        if (depth == LinkDepth)
+            return false;
+        file.setFile(file.symLinkTarget());
+    }
+    *target = QFile::encodeName(file.filePath());
+    return true;
+}
+
+// The longest name the target's folder takes.
+long NameLimit(const QString &folder)
+{
+    const long limit = ::pathconf(QFile::encodeName(folder).constData(), _PC_NAME_MAX);
+    return limit > RandomEnding ? limit : 255;
+}
+
+// The target's name, cut short (between whole characters) where the random
+// ending would make it longer than the folder takes.
+QByteArray TemporaryStem(const QByteArray &target)
+{
+    const QFileInfo file(QFile::decodeName(target));
+    const long room = NameLimit(file.path()) - RandomEnding;
+    QString name = file.fileName();
+    while (QFile::encodeName(name).size() > room) {
+        name.chop(1);
+        if (!name.isEmpty() && name.at(name.size() - 1).isHighSurrogate())
+            name.chop(1);
+    }
+    return QFile::encodeName(file.path() + QLatin1Char('/') + name);
+}
+
+QByteArray RandomEndingText()
+{
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    QByteArray ending(".");
+    for (int i = 1; i < RandomEnding; ++i)
+        ending += letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)];
+    return ending;
+}
 
 } // namespace
 
 WholeFileWriter::WholeFileWriter(const QString &path)
-    : File(path)
+    : Path(path)
 {
+}
+
+WholeFileWriter::~WholeFileWriter()
+{
+    Discard();
 }
 
 bool WholeFileWriter::Open()
 {
+    if (!FollowLinks(Path, &Target)) {
+        Fail(ELOOP);
+        return false;
+    }
     // The finished file is renamed over the target, so a folder, a device or
-    // a named pipe there (or behind a link) would be replaced: refuse them.
-    const QFileInfo target(File.fileName());
-    if (target.isDir()) {
-        Fail(QString::fromLocal8Bit(std::strerror(EISDIR)));
-        return false;
-    }
-    if (target.exists() && !target.isFile()) {
+    // a named pipe there would be replaced: refuse them. An old file that
+    // may not be written (a read-only file system) is left alone.
+    struct stat old {};
+    const bool exists = ::stat(Target.constData(), &old) == 0;
+    if (exists && S_ISDIR(old.st_mode))
+        Fail(EISDIR);
+    else if (exists && !S_ISREG(old.st_mode))
         Fail(NotRegularFileReason());
-        return false;
+    else if (exists && ::access(Target.constData(), W_OK) != 0)
+        Fail(errno);
+    // Nobody else reads the new file before it has the old one's permissions.
+    else if (CreateTemporary(exists ? 0600 : 0666) && exists)
+        ::fchmod(Fd, old.st_mode & 07777);
+    return !Failed;
+}
+
+bool WholeFileWriter::CreateTemporary(mode_t mode)
+{
+    const QByteArray stem = TemporaryStem(Target);
+    for (int attempt = 0; attempt < CreateAttempts; ++attempt) {
+        const QByteArray name = stem + RandomEndingText();
+        Fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (Fd >= 0) {
+            Temporary = name;
+            return true;
+        }
+        if (errno != EEXIST)
+            break;
     }
-    // Unbuffered: every write reaches the system at once and its error comes
-    // back here, instead of hiding in a buffer that commit() would drop.
-    if (!File.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        Fail(File.errorString());
-        return false;
-    }
-    return true;
+    Fail(errno);
+    return false;
 }
 
 void WholeFileWriter::Write(const QByteArray &bytes)
@@ -52,39 +136,54 @@ void WholeFileWriter::Write(const QByteArray &bytes)
 
 bool WholeFileWriter::FlushPending()
 {
-    if (Failed || Pending.isEmpty())
-        return !Failed;
-    errno = 0;
-    const qint64 written = File.write(Pending);
-    if (written != Pending.size()) {
-        // Qt names the error after errno; a short write without one is a
-        // full disk.
-        const int code = errno ? errno : ENOSPC;
-        const QString reason = File.error() != QFileDevice::NoError && !File.errorString().isEmpty()
-                                   && File.errorString() != QLatin1String("Unknown error")
-                               ? File.errorString()
-                               : QString::fromLocal8Bit(std::strerror(code));
-        Fail(reason);
-        return false;
+    const char *data = Pending.constData();
+    qint64 left = Pending.size();
+    while (left > 0 && !Failed) {
+        const ssize_t written = ::write(Fd, data, size_t(left));
+        if (written > 0) {
+            data += written;
+            left -= written;
+        } else if (written == 0) {
+            Fail(ENOSPC);
+        } else if (errno != EINTR) {
+            Fail(errno);
+        }
     }
     Pending.clear();
-    return true;
+    return !Failed;
 }
 
 bool WholeFileWriter::Commit()
 {
+    if (!Failed && Fd < 0)
+        Fail(EBADF);   // never opened
+    if (!Failed && FlushPending() && ::fsync(Fd) != 0 && errno != EINVAL)
+        Fail(errno);
+    // A file system that writes late (over a network) reports here.
+    if (Fd >= 0 && ::close(Fd) != 0 && errno != EINTR)
+        Fail(errno);
+    Fd = -1;
+    if (!Failed && ::rename(Temporary.constData(), Target.constData()) != 0)
+        Fail(errno);
     if (!Failed)
-        FlushPending();
-    if (Failed) {
-        File.cancelWriting();
-        File.commit();   // drops the temporary file
-        return false;
-    }
-    if (!File.commit()) {
-        Fail(File.errorString());
-        return false;
-    }
-    return true;
+        Temporary.clear();
+    Discard();
+    return !Failed;
+}
+
+void WholeFileWriter::Discard()
+{
+    if (Fd >= 0)
+        ::close(Fd);
+    Fd = -1;
+    if (!Temporary.isEmpty())
+        ::unlink(Temporary.constData());
+    Temporary.clear();
+}
+
+void WholeFileWriter::Fail(int code)
+{
+    Fail(SystemReason(code));
 }
 
 void WholeFileWriter::Fail(const QString &reason)

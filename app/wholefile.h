@@ -3,9 +3,14 @@
 
 // Files that are written whole or not at all. The new text goes to a
 // temporary file beside the target, every write is checked (a full disk
-// included), and only a complete file replaces the old one. On any failure
-// the old file stays as it was and ErrorString() says why in the system's
-// words ("No space left on device", "Permission denied").
+// included), and only a complete file replaces the old one, which lends it
+// its permissions. On any failure the old file stays as it was, no temporary
+// file is left, and ErrorString() gives the system's reason ("No space left
+// on device", "Read-only file system").
+//
+// The temporary name is the target's name with a random ending, cut short
+// where the folder would not take it whole, so that a file whose name is as
+// long as the file system allows is replaced like any other.
 //
 //     WholeFileWriter file(path);
 //     if (!file.Open()) return fail(file.ErrorString());
@@ -13,13 +18,16 @@
 //     if (!file.Commit()) return fail(file.ErrorString());
 
 #include <QByteArray>
-#include <QSaveFile>
 #include <QString>
+
+#include <sys/types.h>
 
 class WholeFileWriter
 {
 public:
     explicit WholeFileWriter(const QString &path);
+    // An uncommitted file is dropped.
+    ~WholeFileWriter();
     WholeFileWriter(const WholeFileWriter &) = delete;
     WholeFileWriter &operator=(const WholeFileWriter &) = delete;
 
@@ -33,10 +41,16 @@ public:
     QString ErrorString() const { return Error; }
 
 private:
+    bool CreateTemporary(mode_t mode);
+    void Fail(int code);
     void Fail(const QString &reason);
     bool FlushPending();
+    void Discard();
 
-    QSaveFile File;
+    QString Path;
+    QByteArray Target;      // the file replaced: Path with its links followed
+    QByteArray Temporary;   // "" once renamed or removed
+    int Fd = -1;
     QByteArray Pending;
     QString Error;
     bool Failed = false;
