@@ -144,7 +144,8 @@ private:
 
 QStringList FilesIn(const QString &folder)
 {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+    return QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::Hidden
+                                  | QDir::NoDotAndDotDot);
 }
 
 // What stands at a job's target before it runs: an old file of that name
@@ -247,6 +248,13 @@ private slots:
         QTest::newRow("section excel") << "PushButtonExportExcelSlot" << "Export EXCEL"
                                        << "EXCEL files (*.xls)" << "MeterData" << "f.xls" << "f.xls"
                                        << xls;
+        // Old files whose names are longer than the temporary name beside
+        // them can be (83 Chinese characters are 249 bytes).
+        const QString longName = "long/" + QString(82, QChar(0x6e29));
+        QTest::newRow("report, 250-byte name") << "ExportToPDFSlot" << "Export PDF" << "*.pdf"
+            << "Report-" << longName + ".pdf" << longName + ".pdf" << QByteArray("%PDF");
+        QTest::newRow("section csv, 250-byte name") << "PushButtonExportCSVSlot" << "Export CSV"
+            << "CSV files (*.csv)" << "MeterData" << longName + ".csv" << longName + ".csv" << csv;
     }
 
     void fileJobs()
@@ -255,7 +263,8 @@ private slots:
         QFETCH(QString, prefix);
         QFETCH(QString, name);
         QFETCH(QString, written);
-        QDir(dir->path()).mkdir(QStringLiteral("v1.2"));
+        for (const char *folder : {"v1.2", "long"})
+            QDir(dir->path()).mkdir(QString::fromLatin1(folder));
         JobDriver jobs(window);
         QVERIFY(jobs.OpenRecord(Record(3702, 30), dir->path()));
         jobs.MessageAnswer = QDialog::Accepted;
@@ -282,6 +291,10 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QFETCH(QByteArray, starts);
         QVERIFY(file.readAll().startsWith(starts));
+        if (written.startsWith(QLatin1String("long/"))) {   // nothing of the job beside it
+            QCOMPARE(FilesIn(QFileInfo(path).path()), QStringList {QFileInfo(path).fileName()});
+            QVERIFY(file.remove());
+        }
     }
 
     // The completion dialog opens the file only through "Open": Close, the
@@ -433,18 +446,23 @@ private slots:
         QTest::addColumn<int>("pages");
         QTest::addColumn<int>("images");
         QTest::addColumn<QString>("words");
+        QTest::addColumn<QString>("file");   // "": named after the row, no file there before
         QTest::newRow("dialog rejected, no samples")
-            << 2 << 6201 << 0 << false << false << 0 << 0 << "";
-        QTest::newRow("chart") << 0 << 6201 << 25 << false << true << 1 << 1 << "";
+            << 2 << 6201 << 0 << false << false << 0 << 0 << "" << "";
+        QTest::newRow("chart") << 0 << 6201 << 25 << false << true << 1 << 1 << "" << "";
         QTest::newRow("data list")
-            << 1 << 6201 << 25 << false << true << 1 << 0 << "No. Time Decibel(dB)";
+            << 1 << 6201 << 25 << false << true << 1 << 0 << "No. Time Decibel(dB)" << "";
         QTest::newRow("data list, three pages") << 1 << 4423 << 150 << false << true << 3 << 0
             << "No. Time Temperature(\u2103) Humidity(%RH) Dew Point(\u2103) Wet Bulb(\u2103) "
-               "Thermocouple(\u2103)";
+               "Thermocouple(\u2103)" << "";
         QTest::newRow("report in \u2103")
-            << 2 << 3702 << 40 << false << true << 3 << 1 << "Temperature(\u2103)";
+            << 2 << 3702 << 40 << false << true << 3 << 1 << "Temperature(\u2103)" << "";
         QTest::newRow("report in \u2109")
-            << 2 << 3702 << 40 << true << true << 3 << 1 << "Temperature(\u2109)";
+            << 2 << 3702 << 40 << true << true << 3 << 1 << "Temperature(\u2109)" << "";
+        // Over an old file whose name is longer than the temporary name
+        // beside it can be.
+        QTest::newRow("report over a 250-byte name") << 2 << 3702 << 40 << false << true << 3 << 1
+            << "Temperature(\u2103)" << "long/" + QString(82, QChar(0x6e29)) + ".pdf";
     }
 
     void printsTheTabOnShow()
@@ -455,14 +473,20 @@ private slots:
         QFETCH(bool, altUnit);
         QFETCH(bool, accept);
         QFETCH(QString, words);
+        QFETCH(QString, file);
         JobDriver jobs(window);
         QVERIFY(jobs.OpenRecord(Record(model, count, altUnit), dir->path()));
         window->ui->tabWidget->setCurrentIndex(tab);
-        const QString pdf = dir->filePath(QTest::currentDataTag() + QStringLiteral(".pdf"));
+        const QString pdf
+            = dir->filePath(file.isEmpty() ? QTest::currentDataTag() + QStringLiteral(".pdf") : file);
+        if (!file.isEmpty())
+            PutTarget(pdf, QStringLiteral("old"));
         QVERIFY(jobs.Print(accept, pdf));
         QCOMPARE(jobs.BusyWhilePrinting, QList<bool> {true});
         QVERIFY(!UartData.Busy && jobs.Shown.isEmpty());
         QCOMPARE(QFile::exists(pdf), accept);
+        if (!file.isEmpty())   // replaced, and nothing of the job beside it
+            QCOMPARE(FilesIn(QFileInfo(pdf).path()), QStringList {QFileInfo(pdf).fileName()});
         QTEST(PdfPageCount(pdf), "pages");
         QTEST(PdfImageCount(pdf), "images");
         const QString text = PdfPageWords(pdf, 1);
