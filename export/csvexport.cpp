@@ -98,8 +98,8 @@ JobOutcome WriteCsvExport(const QString &fileName, const UartDataStore &store)
                     store.RECModel);
 }
 
-JobOutcome WriteCsvSectionExport(const QString &fileName, const UartDataStore &store)
+JobOutcome WriteCsvSectionExport(const QString &fileName, ExportRange section,
+                                 const UartDataStore &store)
 {
-    return WriteCsv(fileName, ExportContent(store, ExportRange::ShownSection(store)),
-                    store.RECModel);
+    return WriteCsv(fileName, ExportContent(store, section), store.RECModel);
 }

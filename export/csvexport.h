@@ -9,13 +9,15 @@
 // (NothingWritten).
 
 #include "app/uartdatastore.h"
+#include "export/exportcontent.h"
 #include "export/joboutcome.h"
 
 #include <QString>
 
 // The whole record (save as).
 JobOutcome WriteCsvExport(const QString &fileName, const UartDataStore &store = UartData);
-// The section shown in the data list; its bounds are read once, at the start.
-JobOutcome WriteCsvSectionExport(const QString &fileName, const UartDataStore &store = UartData);
+// The section shown in the data list when the export was asked for.
+JobOutcome WriteCsvSectionExport(const QString &fileName, ExportRange section,
+                                 const UartDataStore &store = UartData);
 
 #endif // CSVEXPORT_H

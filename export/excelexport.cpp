@@ -175,9 +175,9 @@ JobOutcome WriteExcelExport(const QString &fileName, const UartDataStore &store)
         store.RECModel);
 }
 
-JobOutcome WriteExcelSectionExport(const QString &fileName, const UartDataStore &store)
+JobOutcome WriteExcelSectionExport(const QString &fileName, ExportRange section,
+                                   const UartDataStore &store)
 {
-    return WriteWorkbook(
-        fileName, ExportContent(store, ExportRange::ShownSection(store), ContentDialect::Workbook),
-        store.RECModel);
+    return WriteWorkbook(fileName, ExportContent(store, section, ContentDialect::Workbook),
+                         store.RECModel);
 }

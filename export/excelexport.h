@@ -18,13 +18,15 @@
 // export layout writes nothing and opens no connection.
 
 #include "app/uartdatastore.h"
+#include "export/exportcontent.h"
 #include "export/joboutcome.h"
 
 #include <QString>
 
 // The whole record.
 JobOutcome WriteExcelExport(const QString &fileName, const UartDataStore &store = UartData);
-// The section shown in the data list; its bounds are read once, at the start.
-JobOutcome WriteExcelSectionExport(const QString &fileName, const UartDataStore &store = UartData);
+// The section shown in the data list when the export was asked for.
+JobOutcome WriteExcelSectionExport(const QString &fileName, ExportRange section,
+                                   const UartDataStore &store = UartData);
 
 #endif // EXCELEXPORT_H

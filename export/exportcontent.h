@@ -53,7 +53,8 @@ JobOutcome NoLayoutOutcome(int model);
 bool ExportIsTemperatureOnly(int model);
 
 // A half-open range of sample indexes. The shown section reads ShowStart and
-// ShowEnd once, here; a writer keeps the range it was given.
+// ShowEnd once, here, on the GUI thread when its export is asked for; a
+// writer keeps the range it was given.
 struct ExportRange {
     int First = 0;
     int End = 0;

@@ -11,6 +11,7 @@
 #include <QThread>
 
 #include "app/uartdatastore.h"
+#include "export/exportcontent.h"
 #include "export/filejob.h"
 #include "export/joboutcome.h"
 #include "export/thread.h"
@@ -23,21 +24,21 @@
 namespace {
 
 // Caption, filter, filter translated, default name, needs a report (else
-// samples), start signal.
+// samples), writes the shown section, start signal.
 const FileJob PdfReportJob {QT_TRANSLATE_NOOP("MainWindow", "Export PDF"), "*.pdf", false,
-                            "/Report-", true, &MainWindow::ExportReportStart};
+                            "/Report-", true, false, &MainWindow::ExportReportStart};
 const FileJob SaveAsJob {QT_TRANSLATE_NOOP("MainWindow", "Export *"),
                          QT_TRANSLATE_NOOP("MainWindow",
                                            "Text files (*.txt);;PDF files (*.pdf);;CSV files (*.csv)"),
-                         true, "/MeterData", false, &MainWindow::SaveAsfileStart};
+                         true, "/MeterData", false, false, &MainWindow::SaveAsfileStart};
 const FileJob ExcelJob {QT_TRANSLATE_NOOP("MainWindow", "Export EXCEL"),
                         QT_TRANSLATE_NOOP("MainWindow", "EXCEL files (*.xls)"), true, "/MeterData",
-                        false, &MainWindow::SaveExcelStart};
+                        false, false, &MainWindow::SaveExcelStart};
 const FileJob ExcelSectionJob {ExcelJob.Caption, ExcelJob.Filter, true, "/MeterData", false,
-                               &MainWindow::SaveExcelSectionStart};
+                               true, &MainWindow::SaveExcelSectionStart};
 const FileJob CsvSectionJob {QT_TRANSLATE_NOOP("MainWindow", "Export CSV"),
                              QT_TRANSLATE_NOOP("MainWindow", "CSV files (*.csv)"), true,
-                             "/MeterData", false, &MainWindow::SaveCSVSectionStart};
+                             "/MeterData", false, true, &MainWindow::SaveCSVSectionStart};
 
 QString DefaultExportName(const char *prefix)
 {
@@ -132,6 +133,9 @@ void MainWindow::StartFileJob(const FileJob &job)
     }
     if (RefuseWhileJobRuns())
         return;
+    // The section the user sees as they ask; the query may move it while the
+    // job runs.
+    const ExportRange section = ExportRange::ShownSection(UartData);
     const QString filter
         = job.TranslateFilter ? MainTr(job.Filter) : QString::fromLatin1(job.Filter);
     UartData.Busy = true;
@@ -141,6 +145,8 @@ void MainWindow::StartFileJob(const FileJob &job)
     if (name.isEmpty())
         return;
     UartData.ExportFileName = name;
+    if (job.WritesSection)
+        Worker->Section = section;
     WorkerThread->start(QThread::InheritPriority);
     emit(this->*job.Start)();
 }

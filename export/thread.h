@@ -20,6 +20,7 @@
 
 #include <memory>
 
+#include "export/exportcontent.h"
 #include "export/joboutcome.h"
 #include "export/printtable.h"
 
@@ -98,6 +99,10 @@ public:
 
     // The name under which the print HTML refers to the chart picture.
     static const char *ChartImageName;
+
+    // The section on show when a section export was asked for, set on the
+    // GUI thread before the job starts.
+    ExportRange Section;
 
     // The save-as writers, each on its own copy of the file name.
     void SaveAsTXTFile(QString fileName);

@@ -2,7 +2,9 @@
 // text table or CSV by the name's ending), the CSV of the shown section and
 // the Excel workbooks of the whole record and of the shown section. Each
 // keeps what became of its file for the completion dialog and always ends
-// with its done signal.
+// with its done signal. The section jobs write the Section handed over when
+// they were asked for: the time-span query may move the shown section on
+// the GUI thread meanwhile.
 
 #include "export/thread.h"
 
@@ -15,7 +17,7 @@
 
 void Thread::SaveExcelSectionWork()
 {
-    LastOutcome = WriteExcelSectionExport(UartData.ExportFileName);
+    LastOutcome = WriteExcelSectionExport(UartData.ExportFileName, Section);
     emit SaveExcelSectionSotp();
 }
 
@@ -27,7 +29,7 @@ void Thread::SaveExcelWork()
 
 void Thread::SaveCSVSectionWork()
 {
-    LastOutcome = WriteCsvSectionExport(UartData.ExportFileName);
+    LastOutcome = WriteCsvSectionExport(UartData.ExportFileName, Section);
     emit SaveCSVSectionSotp();
 }
 

@@ -141,7 +141,7 @@ private slots:
         UartData.ShowEnd = 200;
         UartData.ShownExtremes.Thermocouple = {-500.0, 1000.0};
         QVERIFY(WriteExcelExport(dir->filePath("whole.xls")).IsWritten());
-        QVERIFY(WriteExcelSectionExport(out()).IsWritten());
+        QVERIFY(WriteExcelSectionExport(out(), ExportRange::ShownSection(UartData)).IsWritten());
         const QStringList whole = XlsWorkbookLines(dir->filePath("whole.xls"));
         const QStringList lines = XlsWorkbookLines(out());
         QCOMPARE(lines.size(), 2 + 14 + 2 + 100);
@@ -193,7 +193,10 @@ private slots:
     void unknownModelWritesNothing()
     {
         MakeExportRecord(UartData, 1234, 3);
-        for (const auto write : {WriteExcelExport, WriteExcelSectionExport}) {
+        const auto section = [](const QString &name, const UartDataStore &store) {
+            return WriteExcelSectionExport(name, ExportRange::ShownSection(store), store);
+        };
+        for (const auto write : {WriteExcelExport, +section}) {
             const JobOutcome outcome = write(out(), UartData);
             QCOMPARE(outcome.Result, JobOutcome::Kind::NothingWritten);
             QVERIFY(!outcome.Reason.isEmpty());
@@ -254,7 +257,8 @@ private slots:
         Warnings.clear();
         PreviousHandler = qInstallMessageHandler(KeepWarnings);
         onNewThread([&] { return WriteExcelExport(dir->filePath("a.xls")); });
-        onNewThread([&] { return WriteExcelSectionExport(dir->filePath("b.xls")); });
+        const ExportRange section = ExportRange::ShownSection(UartData);
+        onNewThread([&] { return WriteExcelSectionExport(dir->filePath("b.xls"), section); });
         outcomes << WriteExcelExport(dir->filePath("c.xls"));
         qInstallMessageHandler(PreviousHandler);
         QCOMPARE(Warnings, QStringList());

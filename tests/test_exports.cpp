@@ -24,7 +24,9 @@ namespace {
 
 const Writer Txt = [](const QString &name) { return WriteTxtExport(name); };
 const Writer Csv = [](const QString &name) { return WriteCsvExport(name); };
-const Writer SectionCsv = [](const QString &name) { return WriteCsvSectionExport(name); };
+const Writer SectionCsv = [](const QString &name) {
+    return WriteCsvSectionExport(name, ExportRange::ShownSection(UartData));
+};
 const Writer Pdf = [](const QString &name) { return WritePdfTextExport(name); };
 
 // GB2312 bytes of "(℃)", "(℉)" and "——".

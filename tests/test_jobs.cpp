@@ -28,6 +28,7 @@
 #include "tests/support/oddfile.h"
 #include "tests/support/pdftext.h"
 #include "tests/support/workdir.h"
+#include "tests/support/xlsreader.h"
 #include "tools/samplerecord.h"
 #include "ui/dialogseam.h"
 #include "ui/mainwindow.h"
@@ -718,6 +719,47 @@ private slots:
         QCOMPARE(jobs.Shown[0].title, QStringLiteral("Warning!"));
         QCOMPARE(jobs.Shown[1].text, "Report saved as " + path + "!");
         QCOMPARE(mostOnShow, 1);
+    }
+
+    // A section export writes the section on show when it was asked for: a
+    // query answered before the worker has begun moves the list, not the
+    // file.
+    void sectionExportKeepsTheSectionAskedFor_data()
+    {
+        QTest::addColumn<QString>("slot");
+        QTest::addColumn<QString>("suffix");
+        QTest::newRow("csv") << "PushButtonExportCSVSlot" << "csv";
+        QTest::newRow("excel") << "PushButtonExportExcelSlot" << "xls";
+    }
+
+    void sectionExportKeepsTheSectionAskedFor()
+    {
+        QFETCH(QString, slot);
+        QFETCH(QString, suffix);
+        const int count = 2000;
+        JobDriver jobs(window);
+        QVERIFY(jobs.OpenRecord(Record(3702, count), dir->path()));
+        const QTableWidget *list = window->ui->tableWidgetDataList;
+        const QString lastTime = list->item(count - 1, 1)->text();
+        QSemaphore gate;   // holds the worker until the query has been answered
+        QMetaObject::invokeMethod(window->Worker, [&gate] { gate.acquire(); });
+        const QString path = dir->filePath("asked." + suffix);
+        DialogSeam::SetSaveFileHandler(
+            [&](QWidget *, const QString &, const QString &, const QString &) { return path; });
+        QMetaObject::invokeMethod(window, slot.toLatin1().constData());
+        window->ui->dateTimeEditFrom->setDateTime(UartData.SampleTime[0]);
+        window->ui->dateTimeEditTo->setDateTime(UartData.SampleTime[60]);
+        QTest::mouseClick(window->ui->pushButtonQuery, Qt::LeftButton);
+        gate.release();
+        QVERIFY(QTest::qWaitFor([&] { return !jobs.Shown.isEmpty(); }));
+        QCOMPARE(jobs.Shown[0].text, "Report saved as " + path + "!");
+        QCOMPARE(list->rowCount(), 61);
+        const QStringList lines
+            = suffix == QLatin1String("csv")
+                  ? QString::fromLatin1(FileBytes(path)).split('\n', Qt::SkipEmptyParts)
+                  : XlsWorkbookLines(path);
+        QVERIFY(lines.contains(QStringLiteral("Record Number:%1").arg(count)));
+        QVERIFY2(lines.last().startsWith(lastTime), qPrintable(lines.last()));
     }
 
     // "Open" in the completion dialog and Help: a desktop without a program
