@@ -1,7 +1,16 @@
 #include "platform/desktopopener.h"
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QProcess>
+
+namespace {
+
+// How long after the start an error of xdg-open still means that no program
+// could open the file.
+constexpr qint64 FailureWindowMs = 2000;
+
+} // namespace
 
 void OpenOnDesktop(const QString &path, QObject *context, std::function<void()> failed)
 {
@@ -22,9 +31,15 @@ void OpenOnDesktop(const QString &path, QObject *context, std::function<void()> 
         if (error == QProcess::FailedToStart)
             end(false);
     });
+    // Without a desktop environment xdg-open runs the viewer itself and ends
+    // with the viewer's status when the user closes it: an error that late is
+    // the viewer's own, not a failure to open.
+    QElapsedTimer running;
+    running.start();
     QObject::connect(opener, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished),
-                     [end](int code, QProcess::ExitStatus status) {
-                         end(status == QProcess::NormalExit && code == 0);
+                     [end, running](int code, QProcess::ExitStatus status) {
+                         end((status == QProcess::NormalExit && code == 0)
+                             || running.hasExpired(FailureWindowMs));
                      });
     opener->start();
 }

@@ -10,7 +10,9 @@
 //     OpenOnDesktop(path, this, [=] { ShowMessage(..., "No program could open " + path); });
 //
 // `failed` runs on the calling thread when xdg-open cannot start or exits
-// with an error, unless `context` has gone by then.
+// with an error within two seconds, unless `context` has gone by then. A
+// later error comes from the viewer that xdg-open ran in the foreground and
+// that the user has closed: it is not told.
 
 #include <QString>
 

@@ -116,13 +116,15 @@ public:
         qputenv("PATH", QFile::encodeName(Dir.path()));
     }
     ~FakeOpener() { qputenv("PATH", OldPath); }
-    void SetExitStatus(int status)
+    // After `seconds`, as xdg-open ends that ran a viewer until it was closed.
+    void SetExitStatus(int status, double seconds = 0)
     {
         QFile script(Dir.filePath(QStringLiteral("xdg-open")));
         script.remove();
         if (status >= 0 && script.open(QIODevice::WriteOnly)) {
-            script.write("#!/bin/sh\nprintf '%s\\n' \"$1\" >> \"${0%/*}/opened\"\nexit "
-                         + QByteArray::number(status) + '\n');
+            script.write("#!/bin/sh\nprintf '%s\\n' \"$1\" >> \"${0%/*}/opened\"\ncommand -p sleep "
+                         + QByteArray::number(seconds) + "\nexit " + QByteArray::number(status)
+                         + '\n');
             script.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
         }
     }
@@ -357,6 +359,9 @@ private slots:
         const QString none = QStringLiteral("Nothing exported");
         const QString empty = QStringLiteral("The record holds no samples.");
         QTest::newRow("report not built") << pdf << "no report" << "r.pdf" << "Error!" << open;
+        QTest::newRow("no record open")
+            << "PushButtonExportCSVSlot" << "no record" << "r.csv" << "Error!" << open;
+        QTest::newRow("no record open, report") << pdf << "no record" << "r.pdf" << "Error!" << open;
         QTest::newRow("no samples")
             << "PushButtonExportCSVSlot" << "no samples" << "r.csv" << "Error!" << empty;
         QTest::newRow("no samples, report") << pdf << "no samples" << "r.pdf" << "Error!" << empty;
@@ -386,6 +391,8 @@ private slots:
         QFETCH(QString, text);
         JobDriver jobs(window);
         QVERIFY(jobs.OpenRecord(Record(6201, 300), dir->path()));
+        if (setup == QLatin1String("no record"))
+            ResetRecord(UartData);
         const QString record = UartData.RECFilePath;
         if (setup == QLatin1String("no report"))
             UartData.ReportHtml.clear();
@@ -763,22 +770,29 @@ private slots:
     }
 
     // "Open" in the completion dialog and Help: a desktop without a program
-    // for the file ("no method available") or without an opener is told.
+    // for the file ("no method available") or without an opener is told; an
+    // error that comes once a viewer has run for a while is the viewer's own.
     void openerThatFailsIsTold_data()
     {
         QTest::addColumn<bool>("help");
         QTest::addColumn<int>("status");   // of xdg-open; -1: there is none
-        QTest::newRow("export, no method available") << false << 3;
-        QTest::newRow("export, no opener") << false << -1;
-        QTest::newRow("help, no method available") << true << 3;
+        QTest::addColumn<double>("after");   // seconds
+        QTest::addColumn<bool>("told");
+        QTest::newRow("export, no method available") << false << 3 << 0.0 << true;
+        QTest::newRow("export, no opener") << false << -1 << 0.0 << true;
+        QTest::newRow("help, no method available") << true << 3 << 0.0 << true;
+        QTest::newRow("export, error soon after the start") << false << 4 << 1.0 << true;
+        QTest::newRow("export, viewer closed with an error") << false << 1 << 2.5 << false;
     }
 
     void openerThatFailsIsTold()
     {
         QFETCH(bool, help);
         QFETCH(int, status);
+        QFETCH(double, after);
+        QFETCH(bool, told);
         FakeOpener opener;
-        opener.SetExitStatus(status);
+        opener.SetExitStatus(status, after);
         JobDriver jobs(window);
         QVERIFY(jobs.OpenRecord(Record(3702, 10), dir->path()));
         jobs.MessageAnswer = QDialog::Accepted;
@@ -791,10 +805,11 @@ private slots:
             QVERIFY(jobs.RunFileJob("PushButtonExportCSVSlot", file));
         }
         const int before = help ? 0 : 1;
-        QVERIFY(QTest::qWaitFor([&] { return jobs.Shown.size() > before; }));
-        const QString told = help ? QStringLiteral("No program could open the help file %1.")
-                                  : QStringLiteral("No program could open %1.");
-        QCOMPARE(jobs.Shown.last().text, told.arg(file));
+        const int waitMs = int(after * 1000) + 1000;   // past the end of xdg-open
+        QCOMPARE(QTest::qWaitFor([&] { return jobs.Shown.size() > before; }, waitMs), told);
+        const QString message = help ? QStringLiteral("No program could open the help file %1.")
+                                     : QStringLiteral("No program could open %1.");
+        QCOMPARE(jobs.Shown.last().text, told ? message.arg(file) : jobs.Shown[0].text);
     }
 
     // The window goes while its worker still paints; the file is finished
