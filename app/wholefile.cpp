@@ -1,12 +1,12 @@
 #include "app/wholefile.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QRandomGenerator>
 
 #include "app/ownfiles.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
 
 #include <fcntl.h>
@@ -29,39 +29,53 @@ QString SystemReason(int code)
 }
 
 // A link is followed to what it points at, so that the link stays and the
-// file behind it is replaced; a link to nothing makes that file.
-bool FollowLinks(const QString &path, QByteArray *target)
+// file behind it is replaced; a link to nothing makes that file. The link's
+// text is read as the system reads it: bytes, relative to the link's folder,
+// ".." taken after the folders on the way (links among them) are followed.
+bool FollowLinks(const QByteArray &path, QByteArray *target)
 {
-    QFileInfo file(path);
-    for (int depth = 0; file.isSymLink(); ++depth) {
+    QByteArray file = path;
+    QByteArray link(PATH_MAX, Qt::Uninitialized);
+    for (int depth = 0;; ++depth) {
+        const ssize_t length = ::readlink(file.constData(), link.data(), size_t(link.size()));
+        if (length < 0)
+            break;   // no link (or nothing there): this is the file
         if (depth == LinkDepth)
             return false;
-        file.setFile(file.symLinkTarget());
+        const QByteArray text = link.left(int(length));
+        const int slash = file.lastIndexOf('/');
+        file = text.startsWith('/') || slash < 0 ? text : file.left(slash + 1) + text;
     }
-    *target = QFile::encodeName(file.filePath());
+    *target = file;
     return true;
 }
 
-// The longest name the target's folder takes.
-long NameLimit(const QString &folder)
+// The folder part of a path ("." for a bare name).
+QByteArray FolderOf(const QByteArray &path)
 {
-    const long limit = ::pathconf(QFile::encodeName(folder).constData(), _PC_NAME_MAX);
-    return limit > RandomEnding ? limit : 255;
+    const int slash = path.lastIndexOf('/');
+    return slash < 0 ? QByteArray(".") : path.left(qMax(slash, 1));
 }
 
-// The target's name, cut short (between whole characters) where the random
-// ending would make it longer than the folder takes.
+// The longest name the target's folder takes. File systems that count
+// characters (FAT) report more than the 255 bytes that every one takes.
+long NameLimit(const QByteArray &folder)
+{
+    const long limit = ::pathconf(folder.constData(), _PC_NAME_MAX);
+    return limit > RandomEnding ? qMin(limit, 255L) : 255L;
+}
+
+// The target with its name cut short, between whole characters, where the
+// random ending would make it longer than the folder takes.
 QByteArray TemporaryStem(const QByteArray &target)
 {
-    const QFileInfo file(QFile::decodeName(target));
-    const long room = NameLimit(file.path()) - RandomEnding;
-    QString name = file.fileName();
-    while (QFile::encodeName(name).size() > room) {
-        name.chop(1);
-        if (!name.isEmpty() && name.at(name.size() - 1).isHighSurrogate())
-            name.chop(1);
-    }
-    return QFile::encodeName(file.path() + QLatin1Char('/') + name);
+    const int slash = target.lastIndexOf('/');
+    const QByteArray name = target.mid(slash + 1);
+    int end = int(qMin<long>(name.size(), NameLimit(FolderOf(target)) - RandomEnding));
+    // Back to the first byte of a UTF-8 character cut in two.
+    while (end > 0 && end < name.size() && (uchar(name.at(end)) & 0xC0) == 0x80)
+        --end;
+    return target.left(slash + 1) + name.left(end);
 }
 
 QByteArray RandomEndingText()
@@ -87,16 +101,21 @@ WholeFileWriter::~WholeFileWriter()
 
 bool WholeFileWriter::Open()
 {
-    if (!FollowLinks(Path, &Target)) {
+    if (Fd >= 0 || Failed)
+        return false;   // open already, or failed for good
+    if (!FollowLinks(QFile::encodeName(Path), &Target)) {
         Fail(ELOOP);
         return false;
     }
     // The finished file is renamed over the target, so a folder, a device or
     // a named pipe there would be replaced: refuse them. An old file that
-    // may not be written (a read-only file system) is left alone.
+    // may not be written (a read-only file system) is left alone, and a name
+    // the folder cannot take is refused before anything is written.
     struct stat old {};
     const bool exists = ::stat(Target.constData(), &old) == 0;
-    if (exists && S_ISDIR(old.st_mode))
+    if (!exists && errno != ENOENT)
+        Fail(errno);
+    else if (exists && S_ISDIR(old.st_mode))
         Fail(EISDIR);
     else if (exists && !S_ISREG(old.st_mode))
         Fail(NotRegularFileReason());
@@ -104,7 +123,7 @@ bool WholeFileWriter::Open()
         Fail(errno);
     // Nobody else reads the new file before it has the old one's permissions.
     else if (CreateTemporary(exists ? 0600 : 0666) && exists)
-        ::fchmod(Fd, old.st_mode & 07777);
+        ::fchmod(Fd, old.st_mode & 0777);
     return !Failed;
 }
 

@@ -754,6 +754,7 @@ private slots:
         DialogSeam::SetSaveFileHandler(
             [&](QWidget *, const QString &, const QString &, const QString &) { return path; });
         QMetaObject::invokeMethod(window, slot.toLatin1().constData());
+        QVERIFY(window->WorkerThread->isRunning());
         window->ui->dateTimeEditFrom->setDateTime(UartData.SampleTime[0]);
         window->ui->dateTimeEditTo->setDateTime(UartData.SampleTime[60]);
         QTest::mouseClick(window->ui->pushButtonQuery, Qt::LeftButton);

@@ -30,6 +30,10 @@ bool WriteProcFile(const char *path, const QByteArray &text)
     return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
 }
 
+// What the child below says where this machine lets no test mount a file
+// system.
+const QByteArray NoMount("no mount");
+
 // Runs in a child process: a mount namespace of its own (in a user namespace
 // of its own where it is not root) keeps the mount from the rest of the
 // machine. A small file system holding "old.csv" is mounted on the folder and
@@ -42,21 +46,23 @@ QByteArray ReasonsInOwnMount(const QByteArray &folder)
             || !WriteProcFile("/proc/self/setgroups", "deny")
             || !WriteProcFile("/proc/self/uid_map", "0 " + uid + " 1")
             || !WriteProcFile("/proc/self/gid_map", "0 " + gid + " 1")))
-        return {};
-    const QString old = QFile::decodeName(folder) + QStringLiteral("/old.csv");
+        return NoMount;
     if (::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0
-        || ::mount("meterlog-test", folder.constData(), "tmpfs", 0, "size=64k") != 0
-        || !WriteWholeFile(old, "old", nullptr)
-        || ::mount(nullptr, folder.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) != 0)
-        return {};
+        || ::mount("meterlog-test", folder.constData(), "tmpfs", 0, "size=64k") != 0)
+        return NoMount;
+    const QString old = QFile::decodeName(folder) + QStringLiteral("/old.csv");
     QString oldReason, newReason;
+    if (!WriteWholeFile(old, "old", &oldReason))
+        return "old file not written: " + oldReason.toUtf8();
+    if (::mount(nullptr, folder.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) != 0)
+        return NoMount;
     WriteWholeFile(old, "new", &oldReason);
     WriteWholeFile(QFile::decodeName(folder) + QStringLiteral("/new.csv"), "new", &newReason);
     return (oldReason + QLatin1Char('\n') + newReason).toUtf8();
 }
 
-// The writer's reasons on a read-only file system, one per line, or "" where
-// this machine lets no test mount one.
+// The writer's reasons on a read-only file system, one per line; NoMount
+// where this machine lets no test mount one; "" when the child failed.
 QByteArray ReasonsOnReadOnlyFileSystem(const QString &folder)
 {
     int ends[2];
@@ -75,8 +81,10 @@ QByteArray ReasonsOnReadOnlyFileSystem(const QString &folder)
     for (ssize_t got; (got = ::read(ends[0], buffer, sizeof buffer)) > 0;)
         reasons.append(buffer, int(got));
     ::close(ends[0]);
-    ::waitpid(child, nullptr, 0);
-    return reasons;
+    int status = 0;
+    const bool ended = ::waitpid(child, &status, 0) == child && WIFEXITED(status)
+                       && WEXITSTATUS(status) == 0;
+    return ended ? reasons : QByteArray();
 }
 
 } // namespace
@@ -104,6 +112,8 @@ private slots:
         QTest::newRow("name too long") << LongName(86, "") << 4 << 0 << "File name too long";
         // The link stays; the file it points at is replaced.
         QTest::newRow("a link to the file") << "out-link" << 4 << 0 << "";
+        // ".." in a link is taken where the linked folder really is.
+        QTest::newRow("a link in a linked folder") << "deep/linked/up" << 4 << 0 << "";
         QTest::newRow("full disk, under the buffer") << "out.txt" << 10 * 1024 << 4096 << full;
         QTest::newRow("full disk, over the buffer") << "out.txt" << 600 * 1024 << 4096 << full;
         QTest::newRow("missing folder") << "no/such/folder/out.csv" << 4 << 0 << "No such file";
@@ -125,6 +135,9 @@ private slots:
         QVERIFY(mkfifo(QFile::encodeName(dir.filePath("pipe")).constData(), 0600) == 0);
         QVERIFY(QFile::link(dir.filePath("pipe"), dir.filePath("pipe-link")));
         QVERIFY(QFile::link("out.txt", dir.filePath("out-link")));
+        QVERIFY(QDir(dir.path()).mkdir("deep"));
+        QVERIFY(QFile::link("../sub", dir.filePath("deep/linked")));
+        QVERIFY(QFile::link("../out.txt", dir.filePath("sub/up")));
         // A long name has its own old file.
         const bool longName = target.startsWith(LongName(1, "")) && reason.isEmpty();
         const QString old = dir.filePath(longName ? target : "out.txt");
@@ -164,7 +177,7 @@ private slots:
         WorkDir dir;
         QVERIFY(QDir(dir.path()).mkdir("ro"));
         const QByteArray reasons = ReasonsOnReadOnlyFileSystem(dir.filePath("ro"));
-        if (reasons.isEmpty())
+        if (reasons == NoMount)
             QSKIP("this machine lets no test mount a file system");
         QCOMPARE(reasons, QByteArray("Read-only file system\nRead-only file system"));
     }
