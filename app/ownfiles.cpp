@@ -22,11 +22,6 @@ class Text
 
 constexpr qint64 ChunkBytes = 64 * 1024;
 
-QString SystemReason(int code)
-{
-    return QString::fromLocal8Bit(std::strerror(code));
-}
-
 RegularFileRead Outcome(RegularFileRead::Result result, const QString &reason)
 {
     return {result, reason};
@@ -127,6 +122,11 @@ bool MakeFolder(const QString &folder, QString *error)
 bool MakeFolderFor(const QString &filePath, QString *error)
 {
     return MakeFolder(QFileInfo(filePath).absolutePath(), error);
+}
+
+QString SystemReason(int code)
+{
+    return QString::fromLocal8Bit(std::strerror(code));
 }
 
 QString NotRegularFileReason()

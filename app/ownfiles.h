@@ -29,6 +29,8 @@ struct RegularFileRead {
 };
 
 RegularFileRead ReadRegularFile(const QString &path, qint64 limit, QByteArray *bytes);
+// The system's words for an error code (errno): "Permission denied".
+QString SystemReason(int code);
 // Why a named pipe, a device or a socket is refused where a file is read or
 // written, translated.
 QString NotRegularFileReason();

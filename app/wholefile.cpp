@@ -7,7 +7,6 @@
 
 #include <cerrno>
 #include <climits>
-#include <cstring>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -22,11 +21,6 @@ constexpr int LinkDepth = 40;
 // The temporary name's ending: a dot and six random letters.
 constexpr int RandomEnding = 7;
 constexpr int CreateAttempts = 100;
-
-QString SystemReason(int code)
-{
-    return QString::fromLocal8Bit(std::strerror(code));
-}
 
 // A link is followed to what it points at, so that the link stays and the
 // file behind it is replaced; a link to nothing makes that file. The link's

@@ -16,7 +16,6 @@ struct FileJob {
     const char *NamePrefix; // default name: reports folder + prefix + time
     bool NeedsReport; // true: refused until a report has been built;
                       // false: refused while the record has no samples
-    bool WritesSection; // writes the section on show when asked for
     void (MainWindow::*Start)(); // the job's start signal
 };
 

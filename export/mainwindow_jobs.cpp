@@ -24,21 +24,21 @@
 namespace {
 
 // Caption, filter, filter translated, default name, needs a report (else
-// samples), writes the shown section, start signal.
+// samples), start signal.
 const FileJob PdfReportJob {QT_TRANSLATE_NOOP("MainWindow", "Export PDF"), "*.pdf", false,
-                            "/Report-", true, false, &MainWindow::ExportReportStart};
+                            "/Report-", true, &MainWindow::ExportReportStart};
 const FileJob SaveAsJob {QT_TRANSLATE_NOOP("MainWindow", "Export *"),
                          QT_TRANSLATE_NOOP("MainWindow",
                                            "Text files (*.txt);;PDF files (*.pdf);;CSV files (*.csv)"),
-                         true, "/MeterData", false, false, &MainWindow::SaveAsfileStart};
+                         true, "/MeterData", false, &MainWindow::SaveAsfileStart};
 const FileJob ExcelJob {QT_TRANSLATE_NOOP("MainWindow", "Export EXCEL"),
                         QT_TRANSLATE_NOOP("MainWindow", "EXCEL files (*.xls)"), true, "/MeterData",
-                        false, false, &MainWindow::SaveExcelStart};
+                        false, &MainWindow::SaveExcelStart};
 const FileJob ExcelSectionJob {ExcelJob.Caption, ExcelJob.Filter, true, "/MeterData", false,
-                               true, &MainWindow::SaveExcelSectionStart};
+                               &MainWindow::SaveExcelSectionStart};
 const FileJob CsvSectionJob {QT_TRANSLATE_NOOP("MainWindow", "Export CSV"),
                              QT_TRANSLATE_NOOP("MainWindow", "CSV files (*.csv)"), true,
-                             "/MeterData", false, true, &MainWindow::SaveCSVSectionStart};
+                             "/MeterData", false, &MainWindow::SaveCSVSectionStart};
 
 QString DefaultExportName(const char *prefix)
 {
@@ -133,9 +133,9 @@ void MainWindow::StartFileJob(const FileJob &job)
     }
     if (RefuseWhileJobRuns())
         return;
-    // The section the user sees as they ask; the query may move it while the
-    // job runs.
-    const ExportRange section = ExportRange::ShownSection(UartData);
+    // The section the user sees as they ask, for the section exports: the
+    // query may move it while the job runs.
+    Worker->Section = ExportRange::ShownSection(UartData);
     const QString filter
         = job.TranslateFilter ? MainTr(job.Filter) : QString::fromLatin1(job.Filter);
     UartData.Busy = true;
@@ -145,8 +145,6 @@ void MainWindow::StartFileJob(const FileJob &job)
     if (name.isEmpty())
         return;
     UartData.ExportFileName = name;
-    if (job.WritesSection)
-        Worker->Section = section;
     WorkerThread->start(QThread::InheritPriority);
     emit(this->*job.Start)();
 }

@@ -4,10 +4,10 @@
 #include <QPrinter>
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 
+#include "app/ownfiles.h"
 #include "app/wholefile.h"
 
 namespace {
@@ -54,7 +54,7 @@ bool PrintFile::Open()
     }
     int ends[2];
     if (::pipe2(ends, O_CLOEXEC) != 0) {
-        Error = QString::fromLocal8Bit(std::strerror(errno));
+        Error = SystemReason(errno);
         File.reset();
         return false;
     }
